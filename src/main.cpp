@@ -1,0 +1,5 @@
+#include "shell/startup.hpp"
+
+int main() {
+    return game::startUp();
+}

@@ -1,0 +1,53 @@
+#pragma once
+// The seam between the game and the machine. The game calls only these functions; the program
+// links the SDL implementation (src/media/sdl/device_sdl.cpp), the tests link a fake.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace game::device {
+
+// --- time ---
+std::uint32_t tickCount();      // any millisecond clock that wraps at 2^32
+void sleepMs(std::uint32_t ms); // the fake clock advances here
+
+// --- files ---
+// The folder of the running executable, ending in '/'; empty when unknown.
+std::string programFolder();
+
+// --- keyboard and mouse ---
+// One byte per key position code; 0x80 = down.
+using KeySnapshot = std::array<std::uint8_t, 256>;
+
+// Fills keys with the current state. False while the game is not the active window: the caller
+// keeps its previous snapshot.
+bool readKeys(KeySnapshot& keys);
+
+struct MouseEvent {
+    enum class Kind : std::uint8_t { MoveX, MoveY, Wheel, Button };
+    Kind kind = Kind::MoveX;
+    std::int32_t value = 0;  // motion in device counts, or 1 = pressed / 0 = released
+    std::int32_t button = 0; // 0 left, 1 right, 2 middle (for Kind::Button)
+};
+
+// Hands over the mouse events since the last call, oldest first. False (and no events) while
+// the game is not the active window.
+bool readMouseEvents(std::vector<MouseEvent>& events);
+
+// True once the system asked the program to close (window closed, session ending).
+bool closeRequested();
+
+// --- display ---
+// Opens the full-screen window that shows a width x height picture, scaled with its aspect kept.
+bool openWindow(const char* title, int width, int height);
+// Shows width x height pixels (0x00RRGGBB, rows top to bottom, no padding).
+void present(const std::uint32_t* pixels, int width, int height);
+// Takes the window's waiting messages; afterwards windowActive() tells whether the game has
+// the focus.
+void pumpEvents();
+bool windowActive();
+void closeWindow();
+
+} // namespace game::device

@@ -1,0 +1,55 @@
+// The program's device: the game's seam on SDL.
+
+#include "media/device.hpp"
+
+#include "media/sdl/sdl_display.hpp"
+#include "media/sdl/sdl_input.hpp"
+
+#include <SDL.h>
+
+namespace game::device {
+
+std::uint32_t tickCount() {
+    return SDL_GetTicks();
+}
+void sleepMs(std::uint32_t ms) {
+    SDL_Delay(ms);
+}
+
+std::string programFolder() {
+    char* base = SDL_GetBasePath();
+    if (base == nullptr) {
+        return {};
+    }
+    std::string folder = base;
+    SDL_free(base);
+    return folder;
+}
+
+bool readKeys(KeySnapshot& keys) {
+    return sdl::readKeys(keys);
+}
+bool readMouseEvents(std::vector<MouseEvent>& events) {
+    return sdl::readMouseEvents(events);
+}
+bool closeRequested() {
+    return sdl::input.closeRequested;
+}
+
+bool openWindow(const char* title, int width, int height) {
+    return sdl::openWindow(title, width, height);
+}
+void present(const std::uint32_t* pixels, int width, int height) {
+    sdl::present(pixels, width, height);
+}
+void pumpEvents() {
+    sdl::pumpEvents();
+}
+bool windowActive() {
+    return sdl::windowOpen() && sdl::input.focused;
+}
+void closeWindow() {
+    sdl::closeWindow();
+}
+
+} // namespace game::device

@@ -1,0 +1,7 @@
+#include "rules/undo.hpp"
+
+namespace game {
+
+void undoMove() {}
+
+} // namespace game

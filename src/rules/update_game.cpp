@@ -1,0 +1,7 @@
+#include "rules/update_game.hpp"
+
+namespace game {
+
+void updateGame() {}
+
+} // namespace game

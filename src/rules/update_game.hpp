@@ -1,0 +1,8 @@
+#pragma once
+
+namespace game {
+
+// The game's update, once per pass of the main loop.
+void updateGame();
+
+} // namespace game

@@ -1,0 +1,7 @@
+#include "shell/name_entry.hpp"
+
+namespace game {
+
+void runNameEntry() {}
+
+} // namespace game

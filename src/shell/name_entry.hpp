@@ -1,0 +1,8 @@
+#pragma once
+
+namespace game {
+
+// One pass of typing a name for the high-score list.
+void runNameEntry();
+
+} // namespace game

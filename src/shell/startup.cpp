@@ -1,0 +1,72 @@
+#include "shell/startup.hpp"
+
+#include "media/device.hpp"
+#include "media/display.hpp"
+#include "media/input.hpp"
+#include "media/random.hpp"
+#include "shell/game_state.hpp"
+#include "shell/main_loop.hpp"
+
+#include <unistd.h>
+
+namespace game {
+namespace {
+
+constexpr int kScreenWidth = 640;
+constexpr int kScreenHeight = 480;
+constexpr int kScreenDepth = 32;
+constexpr const char* kTitle = "Zuravozidizuvav";
+
+// Releases the media services in their fixed order; each does nothing if it never started.
+void releaseServices() {
+    closeKeyboard();
+    closeMouse();
+    closeDisplay();
+    freeQuadSprites();
+    closeAllWindows();
+}
+
+} // namespace
+
+int startUp() {
+    resetGameState();
+    state.programFolder = device::programFolder();
+    seedRandomFromClock();
+    initWindows();
+    fillHelpAndCreditLines();
+
+    // Every relative path from here on (the score file, the data folder) resolves against the
+    // program's own folder, wherever the program was started from.
+    if (!state.programFolder.empty() && chdir(state.programFolder.c_str()) != 0) {
+        state.programFolder.clear();
+    }
+    state.soundOn = 1;
+    state.snowOn = 1;
+    state.difficulty = 2;
+
+    // A media service that cannot start ends the program silently, with nothing written.
+    const bool started =
+        initDisplay() != 0 && initQuadSprites() != 0 && initKeyboard() != 0 && initMouse() != 0;
+    if (!started || openScreen(kScreenWidth, kScreenHeight, kScreenDepth, kTitle) == 0) {
+        releaseServices();
+        return 0;
+    }
+
+    state.overlayX = 640;
+    state.selectedCol = -1;
+    state.selectedRow = -1;
+    setMousePosition(320, 240);
+    state.typedName.clear();
+    state.enteredName.clear();
+    state.nameEntryActive = 0;
+
+    runMainLoop();
+    shutDown();
+    return 0;
+}
+
+void shutDown() {
+    releaseServices();
+}
+
+} // namespace game

@@ -1,0 +1,182 @@
+// The SDL side of keyboard and mouse, under SDL's dummy video driver: events pushed into SDL's
+// queue come out as key position codes and mouse events, which then feed the game's own reads.
+
+#include "media/input.hpp"
+#include "media/sdl/sdl_display.hpp"
+#include "media/sdl/sdl_input.hpp"
+#include "support/fake_device.hpp"
+
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+
+namespace game {
+namespace {
+
+class SdlInput : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO), 0) << SDL_GetError();
+    }
+    static void TearDownTestSuite() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+
+    void SetUp() override {
+        SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+        sdl::input = sdl::InputState{};
+        fake::reset(0);
+        initKeyboard();
+        initMouse();
+    }
+
+    static void pushKey(SDL_Scancode scancode, bool down) {
+        SDL_Event e{};
+        e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
+        e.key.keysym.scancode = scancode;
+        ASSERT_EQ(SDL_PushEvent(&e), 1);
+    }
+    static void pushMotion(int dx, int dy) {
+        SDL_Event e{};
+        e.type = SDL_MOUSEMOTION;
+        e.motion.xrel = dx;
+        e.motion.yrel = dy;
+        ASSERT_EQ(SDL_PushEvent(&e), 1);
+    }
+    static void pushButton(Uint8 button, bool down) {
+        SDL_Event e{};
+        e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        e.button.button = button;
+        e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
+        ASSERT_EQ(SDL_PushEvent(&e), 1);
+    }
+    // The game's reads, fed by the SDL device: what SDL delivered goes through the fake's slot.
+    static void readThroughSdl() {
+        sdl::readKeys(fake::dev.keys);
+        std::vector<device::MouseEvent> events;
+        if (sdl::readMouseEvents(events)) {
+            fake::dev.mouseEvents.insert(fake::dev.mouseEvents.end(), events.begin(), events.end());
+        }
+        readKeyboard();
+        readMouse();
+    }
+};
+
+TEST_F(SdlInput, KeysMapToTheirPositionCodes) {
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_ESCAPE), key::kEscape);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_BACKSPACE), key::kBackspace);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_RETURN), key::kEnter);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_KP_ENTER), key::kKeypadEnter);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_LCTRL), key::kLeftCtrl);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_RCTRL), 0x9D);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_SPACE), key::kSpace);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_F12), 0x58);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_DELETE), 0xD3);
+    EXPECT_EQ(sdl::keyCodeOf(static_cast<SDL_Scancode>(SDL_NUM_SCANCODES)), 0);
+}
+
+TEST_F(SdlInput, LettersFollowTheUsPositionsWhateverTheLayout) {
+    // The key a German keyboard labels Z sits where US keyboards have Y, and the reverse.
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_Y), key::kY);
+    EXPECT_EQ(sdl::keyCodeOf(SDL_SCANCODE_Z), key::kZ);
+    const KeyCode letters[26] = {key::kA, key::kB, key::kC, key::kD, key::kE, key::kF, key::kG,
+                                 key::kH, key::kI, key::kJ, key::kK, key::kL, key::kM, key::kN,
+                                 key::kO, key::kP, key::kQ, key::kR, key::kS, key::kT, key::kU,
+                                 key::kV, key::kW, key::kX, key::kY, key::kZ};
+    for (int i = 0; i < 26; ++i) {
+        EXPECT_EQ(sdl::keyCodeOf(static_cast<SDL_Scancode>(SDL_SCANCODE_A + i)), letters[i])
+            << static_cast<char>('A' + i);
+    }
+}
+
+TEST_F(SdlInput, EveryMappedKeyHasItsOwnCodeExceptTheTwoIsoTwins) {
+    std::set<int> codes;
+    int mapped = 0;
+    for (int sc = 0; sc < SDL_NUM_SCANCODES; ++sc) {
+        const int code = sdl::keyCodeOf(static_cast<SDL_Scancode>(sc));
+        if (code != 0) {
+            ++mapped;
+            codes.insert(code);
+        }
+    }
+    EXPECT_GE(mapped, 104);                                // a full PC keyboard
+    EXPECT_EQ(static_cast<int>(codes.size()), mapped - 1); // backslash and ISO '#' share 0x2B
+}
+
+TEST_F(SdlInput, PushedKeysReachTheSnapshot) {
+    pushKey(SDL_SCANCODE_LCTRL, true);
+    pushKey(SDL_SCANCODE_Z, true);
+    readThroughSdl();
+    EXPECT_EQ(keyDown(key::kLeftCtrl), 128);
+    EXPECT_EQ(keyDown(key::kZ), 128);
+    EXPECT_EQ(keyReleased(key::kZ), 0);
+    pushKey(SDL_SCANCODE_Z, false);
+    readThroughSdl();
+    EXPECT_EQ(keyDown(key::kZ), 0);
+    EXPECT_EQ(keyReleased(key::kZ), 1);
+}
+
+TEST_F(SdlInput, RelativeMotionIsSummedAndClamped) {
+    setMousePosition(320, 240);
+    pushMotion(10, 5);
+    pushMotion(-3, 20);
+    readThroughSdl();
+    EXPECT_EQ(mousePosX(), 327);
+    EXPECT_EQ(mousePosY(), 265);
+    pushMotion(-2000, 0);
+    pushMotion(0, 3000);
+    readThroughSdl();
+    EXPECT_EQ(mousePosX(), 0);
+    EXPECT_EQ(mousePosY(), 479);
+    pushMotion(5000, -5000);
+    readThroughSdl();
+    EXPECT_EQ(mousePosX(), 639);
+    EXPECT_EQ(mousePosY(), 0);
+}
+
+TEST_F(SdlInput, ButtonsComeFromTheEventsBetweenReads) {
+    pushButton(SDL_BUTTON_RIGHT, true);
+    readThroughSdl();
+    EXPECT_EQ(mouseButtonDown(2), 1);
+    pushButton(SDL_BUTTON_RIGHT, false);
+    pushButton(SDL_BUTTON_LEFT, true);
+    pushButton(SDL_BUTTON_LEFT, false);
+    readThroughSdl();
+    EXPECT_EQ(mouseButtonDown(2), 0);
+    EXPECT_EQ(mouseButtonDown(1), 1); // the quick click counts for this read
+    readThroughSdl();
+    EXPECT_EQ(mouseButtonDown(1), 0);
+}
+
+TEST_F(SdlInput, WithoutTheFocusNothingIsReadAndQueuedMotionIsDropped) {
+    SDL_Event lost{};
+    lost.type = SDL_WINDOWEVENT;
+    lost.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    SDL_PushEvent(&lost);
+    pushMotion(10, 10);
+    device::KeySnapshot keys{};
+    EXPECT_FALSE(sdl::readKeys(keys));
+    std::vector<device::MouseEvent> events;
+    EXPECT_FALSE(sdl::readMouseEvents(events));
+    EXPECT_TRUE(events.empty());
+
+    SDL_Event gained = lost;
+    gained.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+    SDL_PushEvent(&gained);
+    EXPECT_TRUE(sdl::readKeys(keys));
+    EXPECT_TRUE(sdl::readMouseEvents(events));
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(SdlInput, QuitEventAsksTheGameToClose) {
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    SDL_PushEvent(&quit);
+    sdl::pumpEvents();
+    EXPECT_TRUE(sdl::input.closeRequested);
+}
+
+} // namespace
+} // namespace game

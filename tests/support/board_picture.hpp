@@ -1,0 +1,41 @@
+#pragma once
+// Boards drawn as pictures: one string per row, top row first, one character per column.
+// '.' empty; r b g y p n s = red, blue, green, yellow, pink, brown, silver; 'o' any ball (red).
+
+#include "rules/board.hpp"
+
+#include <array>
+#include <string>
+
+namespace game::test {
+
+inline std::int32_t colorOfChar(char c) {
+    const std::string codes = ".rbgypns";
+    if (c == 'o') {
+        return 1;
+    }
+    const auto at = codes.find(c);
+    return at == std::string::npos ? 0 : static_cast<std::int32_t>(at);
+}
+
+inline void setBoard(const std::array<const char*, kBoardSize>& rows) {
+    for (std::int32_t row = 0; row < kBoardSize; ++row) {
+        for (std::int32_t col = 0; col < kBoardSize; ++col) {
+            cellAt(col, row).color = colorOfChar(rows[static_cast<std::size_t>(row)][col]);
+        }
+    }
+}
+
+inline std::array<std::string, kBoardSize> boardPicture() {
+    const std::string codes = ".rbgypns";
+    std::array<std::string, kBoardSize> rows;
+    for (std::int32_t row = 0; row < kBoardSize; ++row) {
+        for (std::int32_t col = 0; col < kBoardSize; ++col) {
+            const std::int32_t c = cellAt(col, row).color;
+            rows[static_cast<std::size_t>(row)] += c >= 0 && c <= 7 ? codes[c] : '?';
+        }
+    }
+    return rows;
+}
+
+} // namespace game::test

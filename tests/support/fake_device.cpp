@@ -1,0 +1,100 @@
+#include "support/fake_device.hpp"
+
+namespace game::fake {
+
+Device dev;
+
+void reset(std::uint32_t startTick) {
+    dev = Device{};
+    dev.tick = startTick;
+}
+
+void advance(std::uint32_t ms) {
+    dev.tick += ms;
+}
+
+void pressKey(int code) {
+    dev.keys[static_cast<std::size_t>(code)] = 0x80;
+}
+void releaseKey(int code) {
+    dev.keys[static_cast<std::size_t>(code)] = 0;
+}
+
+void moveMouse(std::int32_t dx, std::int32_t dy) {
+    if (dx != 0) {
+        dev.mouseEvents.push_back({device::MouseEvent::Kind::MoveX, dx, 0});
+    }
+    if (dy != 0) {
+        dev.mouseEvents.push_back({device::MouseEvent::Kind::MoveY, dy, 0});
+    }
+}
+
+void pressButton(std::int32_t button) {
+    dev.mouseEvents.push_back({device::MouseEvent::Kind::Button, 1, button});
+}
+
+void releaseButton(std::int32_t button) {
+    dev.mouseEvents.push_back({device::MouseEvent::Kind::Button, 0, button});
+}
+
+} // namespace game::fake
+
+namespace game::device {
+
+std::uint32_t tickCount() {
+    return fake::dev.tick;
+}
+
+void sleepMs(std::uint32_t ms) {
+    fake::dev.tick += ms;
+    fake::dev.sleptMs += ms;
+}
+
+std::string programFolder() {
+    return {};
+}
+
+bool readKeys(KeySnapshot& keys) {
+    if (!fake::dev.active) {
+        return false;
+    }
+    keys = fake::dev.keys;
+    return true;
+}
+
+bool readMouseEvents(std::vector<MouseEvent>& events) {
+    if (!fake::dev.active) {
+        fake::dev.mouseEvents.clear();
+        return false;
+    }
+    events.swap(fake::dev.mouseEvents);
+    fake::dev.mouseEvents.clear();
+    return true;
+}
+
+bool closeRequested() {
+    return fake::dev.closeRequested;
+}
+
+bool openWindow(const char*, int, int) {
+    if (fake::dev.windowOpenFails) {
+        return false;
+    }
+    fake::dev.windowOpen = true;
+    return true;
+}
+
+void present(const std::uint32_t* pixels, int width, int height) {
+    fake::dev.presents += 1;
+    fake::dev.lastFrame.assign(pixels, pixels + static_cast<std::size_t>(width) * height);
+}
+
+void pumpEvents() {}
+bool windowActive() {
+    return fake::dev.windowOpen && fake::dev.active;
+}
+void closeWindow() {
+    fake::dev.windowOpen = false;
+}
+
+} // namespace game::device

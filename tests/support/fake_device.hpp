@@ -1,0 +1,39 @@
+#pragma once
+// The machine as tests see it: a clock that moves only when told (and at every sleep), keys and
+// mouse events a test sets, a window that records what it was shown.
+
+#include "media/device.hpp"
+
+#include <cstdint>
+#include <vector>
+
+namespace game::fake {
+
+struct Device {
+    std::uint32_t tick = 0;
+    device::KeySnapshot keys{};
+    std::vector<device::MouseEvent> mouseEvents;
+    bool active = true;
+    bool closeRequested = false;
+    bool windowOpen = false;
+    bool windowOpenFails = false;
+    int presents = 0;
+    std::vector<std::uint32_t> lastFrame;
+    std::uint32_t sleptMs = 0;
+};
+
+extern Device dev;
+
+// A fresh machine whose clock stands at startTick.
+void reset(std::uint32_t startTick);
+void advance(std::uint32_t ms);
+
+void pressKey(int code);
+void releaseKey(int code);
+
+void moveMouse(std::int32_t dx, std::int32_t dy);
+// button: 0 left, 1 right, 2 middle
+void pressButton(std::int32_t button);
+void releaseButton(std::int32_t button);
+
+} // namespace game::fake
