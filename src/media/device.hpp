@@ -3,6 +3,7 @@
 // links the SDL implementation (src/media/sdl/device_sdl.cpp), the tests link a fake.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@ void sleepMs(std::uint32_t ms); // the fake clock advances here
 // --- files ---
 // The folder of the running executable, ending in '/'; empty when unknown.
 std::string programFolder();
+// The player's own folder for the game's files (created if need be), ending in '/'; empty when
+// there is none.
+std::string preferenceFolder();
 
 // --- keyboard and mouse ---
 // One byte per key position code; 0x80 = down.
@@ -49,5 +53,23 @@ void present(const std::uint32_t* pixels, int width, int height);
 void pumpEvents();
 bool windowActive();
 void closeWindow();
+
+// --- sound ---
+// False when no audio device can be opened.
+bool openAudio();
+void closeAudio();
+
+struct PcmFormat {
+    std::int32_t rate = 0;     // samples per second
+    std::int32_t channels = 0; // 1 or 2
+    std::int32_t bits = 0;     // 8 (unsigned) or 16 (signed, little-endian)
+};
+
+// A playable sound made from PCM samples (copied); 0 when the format or size is refused.
+std::int32_t createSound(const PcmFormat& format, const std::uint8_t* samples, std::size_t bytes);
+void destroySound(std::int32_t sound);
+// Plays the sound from its first sample on the given channel, cutting whatever that channel
+// played; gain 0..1, linear.
+void startSound(std::int32_t sound, std::int32_t channel, bool loop, float gain);
 
 } // namespace game::device

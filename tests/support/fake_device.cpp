@@ -37,6 +37,14 @@ void releaseButton(std::int32_t button) {
     dev.mouseEvents.push_back({device::MouseEvent::Kind::Button, 0, button});
 }
 
+std::vector<std::int32_t> playedChannels() {
+    std::vector<std::int32_t> out;
+    for (const auto& p : dev.played) {
+        out.push_back(p.channel);
+    }
+    return out;
+}
+
 } // namespace game::fake
 
 namespace game::device {
@@ -95,6 +103,36 @@ bool windowActive() {
 }
 void closeWindow() {
     fake::dev.windowOpen = false;
+}
+
+bool openAudio() {
+    fake::dev.audioOpen = !fake::dev.audioOpenFails;
+    return fake::dev.audioOpen;
+}
+
+void closeAudio() {
+    fake::dev.audioOpen = false;
+}
+
+std::int32_t createSound(const PcmFormat& format, const std::uint8_t*, std::size_t bytes) {
+    if (!fake::dev.audioOpen || bytes == 0 || (format.bits != 8 && format.bits != 16) ||
+        (format.channels != 1 && format.channels != 2) || format.rate <= 0) {
+        return 0;
+    }
+    fake::dev.soundsAlive += 1;
+    return ++fake::dev.soundsCreated;
+}
+
+void destroySound(std::int32_t sound) {
+    if (sound != 0) {
+        fake::dev.soundsAlive -= 1;
+    }
+}
+
+void startSound(std::int32_t sound, std::int32_t channel, bool, float gain) {
+    if (sound != 0) {
+        fake::dev.played.push_back({channel, gain});
+    }
 }
 
 } // namespace game::device

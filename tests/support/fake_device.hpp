@@ -5,6 +5,7 @@
 #include "media/device.hpp"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace game::fake {
@@ -20,6 +21,17 @@ struct Device {
     int presents = 0;
     std::vector<std::uint32_t> lastFrame;
     std::uint32_t sleptMs = 0;
+    std::string preferenceFolder;
+
+    struct PlayedSound {
+        std::int32_t channel;
+        float gain;
+    };
+    bool audioOpen = false;
+    bool audioOpenFails = false;
+    std::int32_t soundsCreated = 0;
+    std::int32_t soundsAlive = 0;
+    std::vector<PlayedSound> played; // every startSound, in order
 };
 
 extern Device dev;
@@ -35,5 +47,8 @@ void moveMouse(std::int32_t dx, std::int32_t dy);
 // button: 0 left, 1 right, 2 middle
 void pressButton(std::int32_t button);
 void releaseButton(std::int32_t button);
+
+// The channels (sound numbers) played so far, in order.
+std::vector<std::int32_t> playedChannels();
 
 } // namespace game::fake

@@ -26,6 +26,16 @@ std::string programFolder() {
     return folder;
 }
 
+std::string preferenceFolder() {
+    char* path = SDL_GetPrefPath("Wichtelwerkstatt", "Zuravozidizuvav");
+    if (path == nullptr) {
+        return {};
+    }
+    std::string folder = path;
+    SDL_free(path);
+    return folder;
+}
+
 bool readKeys(KeySnapshot& keys) {
     return sdl::readKeys(keys);
 }

@@ -1,0 +1,118 @@
+#include "media/sound.hpp"
+
+#include "media/device.hpp"
+#include "media/file_bytes.hpp"
+#include "media/wav_reader.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+namespace game {
+
+SoundState sounds;
+
+namespace {
+
+constexpr std::int32_t kSlotGrowth = 50;
+constexpr std::size_t kMaxSoundFileBytes = 64u << 20;
+
+bool validNumber(std::int32_t number) {
+    return number >= 0 && static_cast<std::size_t>(number) < sounds.slots.size();
+}
+
+float gainOf(std::int32_t volume) {
+    return static_cast<float>(std::pow(10.0, volumeAttenuation(volume) / 2000.0));
+}
+
+} // namespace
+
+std::int32_t volumeAttenuation(std::int32_t volume) {
+    const std::int32_t v = std::clamp(volume, 0, 100);
+    return sounds.volumeTable[static_cast<std::size_t>(v)] - 10000;
+}
+
+std::int32_t initSound() {
+    sounds = SoundState{};
+    sounds.slots.assign(kInitialSoundSlots, 0);
+    sounds.gains.assign(kInitialSoundSlots, 1.0f);
+    sounds.volumeTable[0] = 0;
+    for (int v = 1; v <= 99; ++v) {
+        sounds.volumeTable[static_cast<std::size_t>(v)] =
+            static_cast<std::int32_t>(100.0 * (20.0 * std::log10(1000.0 * v)));
+    }
+    sounds.volumeTable[100] = 10000;
+    if (!device::openAudio()) {
+        return 0;
+    }
+    sounds.started = 1;
+    return 1;
+}
+
+std::int32_t loadSound(std::int32_t number, const char* fileName) {
+    std::vector<std::uint8_t> bytes;
+    if (!readFileBytes(fileName, kMaxSoundFileBytes, bytes)) {
+        return 0;
+    }
+    return soundFromMemory(number, bytes.data(), bytes.size());
+}
+
+std::int32_t soundFromMemory(std::int32_t number, const std::uint8_t* data, std::size_t size) {
+    if (sounds.started == 0 || number < 0) {
+        return 0;
+    }
+    WavSamples wav;
+    if (!readWav(data, size, wav)) {
+        return 0;
+    }
+    const std::int32_t created = device::createSound(wav.format, wav.samples, wav.bytes);
+    if (created == 0) {
+        return 0;
+    }
+    if (static_cast<std::size_t>(number) >= sounds.slots.size()) {
+        sounds.slots.resize(static_cast<std::size_t>(number) + kSlotGrowth, 0);
+        sounds.gains.resize(sounds.slots.size(), 1.0f);
+    }
+    freeSound(number);
+    sounds.slots[static_cast<std::size_t>(number)] = created;
+    sounds.gains[static_cast<std::size_t>(number)] = 1.0f; // a new sound starts at full level
+    return 1;
+}
+
+void playSound(std::int32_t number, std::int32_t loop) {
+    if (!validNumber(number) || sounds.slots[static_cast<std::size_t>(number)] == 0) {
+        return;
+    }
+    const auto i = static_cast<std::size_t>(number);
+    device::startSound(sounds.slots[i], number, loop != 0, sounds.gains[i]);
+}
+
+void setSoundVolume(std::int32_t number, std::int32_t volume) {
+    if (!validNumber(number) || sounds.slots[static_cast<std::size_t>(number)] == 0) {
+        return;
+    }
+    sounds.gains[static_cast<std::size_t>(number)] = gainOf(volume);
+}
+
+void freeSound(std::int32_t number) {
+    if (!validNumber(number)) {
+        return;
+    }
+    std::int32_t& slot = sounds.slots[static_cast<std::size_t>(number)];
+    if (slot != 0) {
+        device::destroySound(slot);
+        slot = 0;
+    }
+}
+
+void closeSound() {
+    if (sounds.started == 0) {
+        return;
+    }
+    for (std::size_t i = 0; i < sounds.slots.size(); ++i) {
+        freeSound(static_cast<std::int32_t>(i));
+    }
+    device::closeAudio();
+    sounds = SoundState{};
+}
+
+} // namespace game
