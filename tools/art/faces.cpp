@@ -1,248 +1,124 @@
-// The nine faces the balls wear. A face is drawn over the ball at the same place, so everything
-// but the eyes, brows, cheeks and mouth is transparent.
+// The nine faces the balls wear. At thirty pixels a face is a handful of pixels, so faces are
+// set pixel by pixel from small stamps (eyes, brows, mouths, cheeks) rather than drawn smooth:
+// every pixel is either part of a feature or transparent, and the ball shows through.
 
-#include "art/paint.hpp"
 #include "art/pictures.hpp"
 
 #include <array>
-#include <cmath>
+#include <string>
+#include <vector>
 
 namespace game::tools {
 
 namespace {
 
-constexpr Colour kInk = rgb(40, 16, 22);
-constexpr Colour kEyeWhite = rgb(255, 255, 255);
-constexpr Colour kMouth = rgb(120, 18, 30);
-constexpr Colour kTongue = rgb(238, 92, 110);
-constexpr Colour kCheek = rgb(255, 138, 150);
-
-constexpr double kEyeY = 13.6;
-constexpr double kLeftEyeX = 10.7;
-constexpr double kRightEyeX = 19.3;
-constexpr double kMouthY = 19.6;
-
 const std::array<const char*, kFaces> kNames = {
     "smile", "affraid", "aahhh", "brpng", "frtng", "blnzln", "lookup", "lookdownl", "lookdownr"};
 
-struct Eye {
-    double rx = 2.5, ry = 3.1;
-    double pupilR = 1.85;
-    double lookX = 0, lookY = 0.4; // where the pupil sits inside the eye
-};
-
-void drawEye(cairo_t* cr, double cx, double cy, const Eye& eye) {
-    ellipsePath(cr, cx, cy, eye.rx, eye.ry);
-    setColour(cr, kEyeWhite);
-    cairo_fill_preserve(cr);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 0.7);
-    cairo_stroke(cr);
-    // The pupil stays inside the eye wherever it looks.
-    cairo_save(cr);
-    ellipsePath(cr, cx, cy, eye.rx, eye.ry);
-    cairo_clip(cr);
-    const double px = cx + eye.lookX, py = cy + eye.lookY;
-    ellipsePath(cr, px, py, eye.pupilR * 0.9, eye.pupilR * 1.1);
-    setColour(cr, kInk);
-    cairo_fill(cr);
-    circlePath(cr, px - 0.55, py - 0.75, 0.75);
-    setColour(cr, kEyeWhite);
-    cairo_fill(cr);
-    cairo_restore(cr);
+// Stamp letters: k ink, w white, m mouth, t tongue, c cheek, b light blue, B blue ink.
+Rgb8 inkOf(char c) {
+    switch (c) {
+    case 'k':
+        return {44, 18, 26};
+    case 'w':
+        return {255, 255, 255};
+    case 'm':
+        return {122, 20, 34};
+    case 't':
+        return {240, 96, 116};
+    case 'c':
+        return {255, 142, 156};
+    case 'b':
+        return {186, 228, 255};
+    default:
+        return {36, 84, 158};
+    }
 }
 
-void drawEyes(cairo_t* cr, const Eye& eye) {
-    drawEye(cr, kLeftEyeX, kEyeY, eye);
-    drawEye(cr, kRightEyeX, kEyeY, eye);
-}
+using Stamp = std::vector<std::string>;
 
-void drawCheeks(cairo_t* cr, double r = 1.5) {
-    ellipsePath(cr, 6.4, 18.6, r * 1.15, r * 0.8);
-    ellipsePath(cr, 23.6, 18.6, r * 1.15, r * 0.8);
-    setColour(cr, kCheek);
-    cairo_fill(cr);
-}
-
-// The open smile: a flat top and a round bottom, with a tongue.
-void drawSmile(cairo_t* cr, double halfWidth = 4.2, double depth = 3.6) {
-    const double cx = 15.0, y = kMouthY;
-    cairo_move_to(cr, cx - halfWidth, y);
-    cairo_curve_to(cr, cx - halfWidth + 0.6, y + depth * 1.3, cx + halfWidth - 0.6, y + depth * 1.3,
-                   cx + halfWidth, y);
-    cairo_curve_to(cr, cx + halfWidth * 0.4, y + 0.8, cx - halfWidth * 0.4, y + 0.8, cx - halfWidth,
-                   y);
-    cairo_close_path(cr);
-    setColour(cr, kMouth);
-    cairo_fill_preserve(cr);
-    cairo_save(cr);
-    cairo_clip_preserve(cr);
-    ellipsePath(cr, cx + 0.6, y + depth + 0.6, halfWidth * 0.55, depth * 0.55);
-    setColour(cr, kTongue);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 0.9);
-    cairo_stroke(cr);
-}
-
-// Closed eyes: an arc per eye, bulging up for a happy squint, down for a blink.
-void drawClosedEyes(cairo_t* cr, bool happy) {
-    cairo_set_line_width(cr, 1.3);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    for (double cx : {kLeftEyeX, kRightEyeX}) {
-        cairo_new_sub_path(cr);
-        if (happy) {
-            cairo_arc(cr, cx, kEyeY + 1.2, 2.5, kPi * 1.1, kPi * 1.9);
-        } else {
-            cairo_arc_negative(cr, cx, kEyeY - 0.8, 2.6, kPi * 0.9, kPi * 0.1);
+class Face {
+public:
+    explicit Face(Rgb8 key) : picture_(layout::kBallSize, layout::kBallSize) {
+        for (Rgb8& p : picture_.pixels) {
+            p = key;
         }
     }
-    setColour(cr, kInk);
-    cairo_stroke(cr);
-}
 
-void drawBrows(cairo_t* cr, double lift, double tilt) {
-    cairo_set_line_width(cr, 1.0);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    const double y = kEyeY - 4.4 - lift;
-    cairo_move_to(cr, kLeftEyeX - 2.4, y + tilt);
-    cairo_line_to(cr, kLeftEyeX + 2.2, y - tilt);
-    cairo_move_to(cr, kRightEyeX - 2.2, y - tilt);
-    cairo_line_to(cr, kRightEyeX + 2.4, y + tilt);
-    setColour(cr, kInk);
-    cairo_stroke(cr);
-}
-
-void faceSmile(cairo_t* cr, double lookX, double lookY) {
-    Eye eye;
-    eye.lookX = lookX;
-    eye.lookY = lookY;
-    drawEyes(cr, eye);
-    drawCheeks(cr);
-    drawSmile(cr);
-}
-
-// Afraid: wide eyes with tiny pupils, worried brows, a trembling mouth and a bead of sweat.
-void faceAfraid(cairo_t* cr) {
-    Eye eye;
-    eye.rx = 2.9;
-    eye.ry = 3.5;
-    eye.pupilR = 1.0;
-    eye.lookY = 0;
-    drawEyes(cr, eye);
-    drawBrows(cr, 0.6, 1.0);
-    cairo_set_line_width(cr, 1.1);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_move_to(cr, 10.4, kMouthY + 2.2);
-    for (int i = 1; i <= 6; ++i) {
-        cairo_line_to(cr, 10.4 + i * 1.55, kMouthY + 2.2 + ((i % 2 != 0) ? -1.3 : 0.0));
+    // Sets the stamp's letters with its top-left corner at (x, y); '.' leaves a pixel alone.
+    void stamp(const Stamp& s, int x, int y) {
+        for (std::size_t row = 0; row < s.size(); ++row) {
+            for (std::size_t col = 0; col < s[row].size(); ++col) {
+                if (s[row][col] != '.') {
+                    picture_.at(x + static_cast<int>(col), y + static_cast<int>(row)) =
+                        inkOf(s[row][col]);
+                }
+            }
+        }
     }
-    setColour(cr, kInk);
-    cairo_stroke(cr);
-    // Sweat drop above the right eye.
-    cairo_move_to(cr, 23.6, 6.6);
-    cairo_curve_to(cr, 25.4, 9.2, 25.4, 10.6, 23.6, 10.8);
-    cairo_curve_to(cr, 21.8, 10.6, 21.8, 9.2, 23.6, 6.6);
-    setColour(cr, rgb(170, 220, 255));
-    cairo_fill_preserve(cr);
-    setColour(cr, rgb(40, 90, 160));
-    cairo_set_line_width(cr, 0.7);
-    cairo_stroke(cr);
+
+    // The stamp on the left and its mirror image on the right of the face.
+    void pair(const Stamp& left, int x, int y) {
+        stamp(left, x, y);
+        stamp(mirrored(left), layout::kBallSize - x - static_cast<int>(left[0].size()), y);
+    }
+
+    Picture take() { return std::move(picture_); }
+
+private:
+    static Stamp mirrored(const Stamp& s) {
+        Stamp out;
+        for (const std::string& row : s) {
+            out.emplace_back(row.rbegin(), row.rend());
+        }
+        return out;
+    }
+
+    Picture picture_;
+};
+
+// Eyes: an outlined white with a pupil that carries a glint. Six wide, so a centred pupil sits in
+// the middle; the left eye spans columns 7 to 12, the right one 17 to 22.
+Stamp openEye(int pupilX, int pupilY, int height, int pupilHeight) {
+    Stamp rows(static_cast<std::size_t>(height), "kwwwwk");
+    rows.front() = ".kkkk.";
+    rows.back() = ".kkkk.";
+    for (int r = 0; r < pupilHeight; ++r) {
+        std::string& row = rows[static_cast<std::size_t>(1 + pupilY + r)];
+        row[static_cast<std::size_t>(1 + pupilX)] = 'k';
+        row[static_cast<std::size_t>(2 + pupilX)] = 'k';
+    }
+    if (pupilHeight >= 3) {
+        rows[static_cast<std::size_t>(1 + pupilY)][static_cast<std::size_t>(1 + pupilX)] = 'w';
+    }
+    return rows;
 }
 
-// "Aahhh": in the air, eyes wide, mouth a big round O.
-void faceAahhh(cairo_t* cr) {
-    Eye eye;
-    eye.rx = 2.8;
-    eye.ry = 3.4;
-    eye.pupilR = 1.3;
-    eye.lookY = -0.6;
-    drawEyes(cr, eye);
-    drawBrows(cr, 1.6, 0.35);
-    ellipsePath(cr, 15.0, kMouthY + 2.4, 2.9, 3.5);
-    setColour(cr, kMouth);
-    cairo_fill_preserve(cr);
-    cairo_save(cr);
-    cairo_clip_preserve(cr);
-    ellipsePath(cr, 15.0, kMouthY + 5.4, 2.4, 1.8);
-    setColour(cr, kTongue);
-    cairo_fill(cr);
-    cairo_restore(cr);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 0.9);
-    cairo_stroke(cr);
-}
+const Stamp kCheek = {"cccc", ".cc."};
+const Stamp kSmile = {"kkkkkkkk", "kmmmmmmk", ".kmttmk.", "..kkkk.."};
+const Stamp kClosedEye = {"k....k", ".kkkk."}; // a blink: the lid curves down
+const Stamp kSquint = {".kkkk.", "k....k"};    // happily squeezed shut
+const Stamp kPinched = {"kk...", "..kk.", "....k", "..kk.", "kk..."};
+const Stamp kWorriedBrow = {"..kk", "kk.."};
+const Stamp kRaisedBrow = {".kk.", "k..k"};
+const Stamp kWobblyMouth = {".kk..kk.", "k..kk..k"};
+const Stamp kShoutMouth = {".kkkk.", "kmmmmk", "kmmmmk", "kmmmmk", "kttttk", ".kkkk."};
+const Stamp kBurpMouth = {"..kkkk.", ".kmmmmk", "kmmmmk.", ".kkkk.."};
+const Stamp kBubble = {".B.", "BbB", ".B."};
+const Stamp kSweat = {".B.", "BbB", "BbB", ".B."};
+const Stamp kLips = {"kkkkkkkkkk"};
+const Stamp kTongue = {"kttttk", "kttttk", ".kttk.", "..kk.."};
+const Stamp kDrop = {"b"};
 
-// Burp: eyes squeezed happily shut, puffed cheeks, a lopsided open mouth.
-void faceBurp(cairo_t* cr) {
-    drawClosedEyes(cr, true);
-    drawCheeks(cr, 2.1);
-    cairo_save(cr);
-    cairo_translate(cr, 16.2, kMouthY + 1.8);
-    cairo_rotate(cr, -0.25);
-    ellipsePath(cr, 0, 0, 3.6, 2.3);
-    cairo_restore(cr);
-    setColour(cr, kMouth);
-    cairo_fill_preserve(cr);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 0.9);
-    cairo_stroke(cr);
-    // A little bubble escaping.
-    circlePath(cr, 22.5, kMouthY + 4.4, 1.3);
-    setColour(cr, rgb(225, 240, 255));
-    cairo_fill_preserve(cr);
-    setColour(cr, rgb(60, 100, 150));
-    cairo_set_line_width(cr, 0.6);
-    cairo_stroke(cr);
-}
+constexpr int kEyeX = 7;
+constexpr int kEyeY = 10;
+constexpr int kMouthX = 11;
+constexpr int kMouthY = 18;
 
-// Raspberry: eyes pinched shut, lips pressed together and the tongue stuck out.
-void faceRaspberry(cairo_t* cr) {
-    cairo_set_line_width(cr, 1.2);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    cairo_move_to(cr, kLeftEyeX - 2.2, kEyeY - 2.0);
-    cairo_line_to(cr, kLeftEyeX + 2.0, kEyeY);
-    cairo_line_to(cr, kLeftEyeX - 2.2, kEyeY + 2.0);
-    cairo_move_to(cr, kRightEyeX + 2.2, kEyeY - 2.0);
-    cairo_line_to(cr, kRightEyeX - 2.0, kEyeY);
-    cairo_line_to(cr, kRightEyeX + 2.2, kEyeY + 2.0);
-    setColour(cr, kInk);
-    cairo_stroke(cr);
-    drawCheeks(cr, 1.8);
-    // Tongue first, then the lips over its root.
-    cairo_move_to(cr, 12.6, kMouthY + 1.0);
-    cairo_line_to(cr, 12.6, kMouthY + 4.2);
-    cairo_arc_negative(cr, 15.0, kMouthY + 4.2, 2.4, kPi, 0);
-    cairo_line_to(cr, 17.4, kMouthY + 1.0);
-    cairo_close_path(cr);
-    setColour(cr, kTongue);
-    cairo_fill_preserve(cr);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
-    cairo_move_to(cr, 15.0, kMouthY + 1.6);
-    cairo_line_to(cr, 15.0, kMouthY + 4.4);
-    setColour(cr, rgb(170, 40, 60));
-    cairo_set_line_width(cr, 0.7);
-    cairo_stroke(cr);
-    cairo_move_to(cr, 10.0, kMouthY + 0.6);
-    cairo_curve_to(cr, 13.0, kMouthY + 1.8, 17.0, kMouthY + 1.8, 20.0, kMouthY + 0.6);
-    setColour(cr, kInk);
-    cairo_set_line_width(cr, 1.3);
-    cairo_stroke(cr);
-    // Spray.
-    setColour(cr, rgb(200, 235, 255));
-    circlePath(cr, 20.6, kMouthY + 4.4, 0.8);
-    circlePath(cr, 9.4, kMouthY + 4.0, 0.7);
-    cairo_fill(cr);
-}
-
-void faceBlink(cairo_t* cr) {
-    drawClosedEyes(cr, false);
-    drawCheeks(cr);
-    drawSmile(cr);
+void smiling(Face& f, int pupilX, int pupilY) {
+    f.pair(openEye(pupilX, pupilY, 7, 3), kEyeX, kEyeY);
+    f.pair(kCheek, 4, 18);
+    f.stamp(kSmile, kMouthX, kMouthY);
 }
 
 } // namespace
@@ -252,39 +128,56 @@ const char* faceName(int index) {
 }
 
 Picture makeFace(int face, Rgb8 key) {
-    Canvas canvas(layout::kBallSize, layout::kBallSize);
-    cairo_t* cr = canvas.cr();
+    Face f(key);
     switch (face) {
-    case 0:
-        faceSmile(cr, 0, 0.4);
+    case 0: // smile
+        smiling(f, 1, 1);
         break;
-    case 1:
-        faceAfraid(cr);
+    case 1: // afraid: wide eyes, tiny pupils, worried brows, trembling mouth, a bead of sweat
+        f.pair(openEye(1, 2, 8, 2), kEyeX, kEyeY - 1);
+        f.pair(kWorriedBrow, 8, 6);
+        f.stamp(kWobblyMouth, kMouthX, kMouthY + 1);
+        f.stamp(kSweat, 22, 6);
         break;
-    case 2:
-        faceAahhh(cr);
+    case 2: // aahhh: in the air, brows up and mouth wide open
+        f.pair(openEye(1, 1, 8, 2), kEyeX, kEyeY - 1);
+        f.pair(kRaisedBrow, 8, 5);
+        f.stamp(kShoutMouth, 12, kMouthY);
         break;
-    case 3:
-        faceBurp(cr);
+    case 3: // burp: eyes squeezed happily, cheeks puffed, a lopsided mouth and a bubble
+        f.pair(kSquint, kEyeX, kEyeY + 3);
+        f.pair(kCheek, 4, 17);
+        f.pair({"cc"}, 5, 19);
+        f.stamp(kBurpMouth, 12, kMouthY);
+        f.stamp(kBubble, 20, kMouthY + 2);
         break;
-    case 4:
-        faceRaspberry(cr);
+    case 4: // raspberry: eyes pinched shut, tongue out, spraying
+        f.stamp(kPinched, kEyeX + 1, kEyeY + 1);
+        f.stamp({"...kk", ".kk..", "k....", ".kk..", "...kk"}, 17, kEyeY + 1);
+        f.pair(kCheek, 4, 18);
+        f.stamp(kLips, 10, kMouthY);
+        f.stamp(kTongue, 12, kMouthY + 1);
+        f.stamp(kDrop, 9, kMouthY + 3);
+        f.stamp(kDrop, 20, kMouthY + 4);
+        f.stamp(kDrop, 21, kMouthY + 2);
         break;
-    case 5:
-        faceBlink(cr);
+    case 5: // blink
+        f.pair(kClosedEye, kEyeX, kEyeY + 3);
+        f.pair(kCheek, 4, 18);
+        f.stamp(kSmile, kMouthX, kMouthY);
         break;
-    case 6:
-        faceSmile(cr, 0, -1.6);
+    case 6: // looking up, brows raised
+        smiling(f, 1, 0);
+        f.pair(kRaisedBrow, 8, 7);
         break;
-    case 7:
-        faceSmile(cr, -1.1, 1.4);
+    case 7: // looking down to the left
+        smiling(f, 0, 2);
         break;
-    default:
-        faceSmile(cr, 1.1, 1.4);
+    default: // looking down to the right
+        smiling(f, 2, 2);
         break;
     }
-    KeyedStyle style{key, EdgeBlend::OwnColour, {}, 120};
-    return resolveKeyed(canvas, style);
+    return f.take();
 }
 
 } // namespace game::tools
