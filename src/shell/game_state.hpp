@@ -145,6 +145,7 @@ struct GameState {
     std::int32_t overlayX = 0;
 
     // --- decoration ---
+    std::int32_t bobAngle = 0; // degrees, 10..360: the bobbing of the highlight and Undo button
     std::array<Snowflake, kSnowflakes> snow{};
     ElementList<Shard> shards;
 

@@ -4,8 +4,11 @@
 #include "media/display.hpp"
 #include "media/input.hpp"
 #include "media/random.hpp"
+#include "rules/menu.hpp"
 #include "shell/game_state.hpp"
 #include "shell/main_loop.hpp"
+#include "shell/score_file.hpp"
+#include "view/snow.hpp"
 
 #include <unistd.h>
 
@@ -40,9 +43,12 @@ int startUp() {
     if (!state.programFolder.empty() && chdir(state.programFolder.c_str()) != 0) {
         state.programFolder.clear();
     }
-    state.soundOn = 1;
-    state.snowOn = 1;
-    state.difficulty = 2;
+    loadScoreFile();
+    buildMenu();
+    // The snow's starting heights depend on snowOn as just read.
+    initSnow();
+    state.noisyFacesOn = 0;
+    state.showFps = 0;
 
     // A media service that cannot start ends the program silently, with nothing written.
     const bool started =
@@ -52,7 +58,7 @@ int startUp() {
         return 0;
     }
 
-    state.overlayX = 640;
+    state.overlayX = kOverlayHidden;
     state.selectedCol = -1;
     state.selectedRow = -1;
     setMousePosition(320, 240);
@@ -66,6 +72,7 @@ int startUp() {
 }
 
 void shutDown() {
+    saveScoreFile();
     releaseServices();
 }
 

@@ -56,10 +56,17 @@ std::uint32_t tickCount() {
 void sleepMs(std::uint32_t ms) {
     fake::dev.tick += ms;
     fake::dev.sleptMs += ms;
+    if (fake::dev.onSleep) {
+        fake::dev.onSleep();
+    }
 }
 
 std::string programFolder() {
     return {};
+}
+
+std::string preferenceFolder() {
+    return fake::dev.preferenceFolder;
 }
 
 bool readKeys(KeySnapshot& keys) {

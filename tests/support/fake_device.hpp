@@ -5,6 +5,7 @@
 #include "media/device.hpp"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct Device {
     std::vector<std::uint32_t> lastFrame;
     std::uint32_t sleptMs = 0;
     std::string preferenceFolder;
+    // Called after every sleep, that is between two passes of the main loop: a script of input
+    // for a whole run of the program.
+    std::function<void()> onSleep;
 
     struct PlayedSound {
         std::int32_t channel;

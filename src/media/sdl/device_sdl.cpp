@@ -62,4 +62,16 @@ void closeWindow() {
     sdl::closeWindow();
 }
 
+// The sound side stays silent until the SDL2_mixer device takes its place: no audio device,
+// no sounds.
+bool openAudio() {
+    return false;
+}
+void closeAudio() {}
+std::int32_t createSound(const PcmFormat&, const std::uint8_t*, std::size_t) {
+    return 0;
+}
+void destroySound(std::int32_t) {}
+void startSound(std::int32_t, std::int32_t, bool, float) {}
+
 } // namespace game::device

@@ -1,0 +1,133 @@
+#include "support/game_driver.hpp"
+
+#include "media/input.hpp"
+#include "media/random.hpp"
+#include "rules/menu.hpp"
+#include "shell/game_state.hpp"
+#include "shell/main_loop.hpp"
+#include "shell/score_file.hpp"
+#include "support/board_picture.hpp"
+#include "support/fake_device.hpp"
+#include "support/tiny_wav.hpp"
+#include "view/snow.hpp"
+
+namespace game::test {
+namespace {
+
+std::size_t soundsSeen = 0;
+
+} // namespace
+
+void prepareGame(std::uint32_t seed) {
+    resetGameState();
+    fake::reset(kStartTick);
+    seedRandom(seed);
+    setDefaultScoresAndSettings();
+    buildMenu();
+    initSnow();
+    initKeyboard();
+    initMouse();
+    loadTestSounds();
+    state.overlayX = kOverlayHidden;
+    state.selectedCol = -1;
+    state.selectedRow = -1;
+    soundsSeen = 0;
+}
+
+void prepareBoard(const std::array<const char*, kBoardSize>& rows,
+                  std::array<std::int32_t, 5> next) {
+    prepareGame();
+    state.gameRunning = 1;
+    setBoard(rows);
+    for (std::size_t i = 0; i < next.size(); ++i) {
+        state.nextColors[i] = next[i];
+    }
+}
+
+bool pass() {
+    return mainLoopPass();
+}
+
+void runFor(std::uint32_t ms) {
+    const std::uint32_t until = fake::dev.tick + ms;
+    while (static_cast<std::int32_t>(fake::dev.tick - until) < 0) {
+        pass();
+    }
+}
+
+void runFrame() {
+    do {
+        pass();
+    } while (state.frameTick != 1);
+}
+
+ScreenPoint squarePoint(std::int32_t col, std::int32_t row) {
+    const ScreenPoint origin = squareOrigin(col, row);
+    return {origin.x + 30, origin.y + 5};
+}
+
+void pointAt(ScreenPoint at) {
+    setMousePosition(at.x, at.y);
+}
+
+void clickAt(ScreenPoint at, std::int32_t button) {
+    while (!deadlinePassed(state.clickLockUntil, fake::dev.tick)) {
+        pass();
+    }
+    pointAt(at);
+    fake::pressButton(button);
+    fake::releaseButton(button);
+    pass();
+}
+
+void clickOn(std::int32_t col, std::int32_t row) {
+    clickAt(squarePoint(col, row));
+}
+
+void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, std::int32_t toRow) {
+    clickOn(fromCol, fromRow);
+    clickOn(toCol, toRow);
+}
+
+void runUntilSettled() {
+    auto busy = [] {
+        if (state.ballMoving == 1) {
+            return true;
+        }
+        for (const Cell& cell : state.board) {
+            if (cell.bursting == 1) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int guard = 0; busy() && guard < 10000; ++guard) {
+        pass();
+    }
+}
+
+void tapKey(int code) {
+    fake::pressKey(code);
+    pass();
+    fake::releaseKey(code);
+    pass();
+}
+
+std::vector<std::int32_t> newSounds() {
+    std::vector<std::int32_t> fresh;
+    for (std::size_t i = soundsSeen; i < fake::dev.played.size(); ++i) {
+        fresh.push_back(fake::dev.played[i].channel);
+    }
+    soundsSeen = fake::dev.played.size();
+    return fresh;
+}
+
+int ballCount() {
+    int count = 0;
+    for (const Cell& cell : state.board) {
+        count += cell.color != 0 ? 1 : 0;
+    }
+    return count;
+}
+
+} // namespace game::test
