@@ -1,0 +1,251 @@
+// One whole run of the program, from start-up to Escape, driven by a fixed script of timed clicks
+// and keys on the fake device: difficulty to "Grausam", a new game, 25 moves until the board is
+// full, a name for the high-score list, the list shown, Escape.
+//
+// How the expected values are known to be right, and not merely recorded:
+// - The run is deterministic: the generator is seeded from the clock at start-up, and the fake
+//   clock starts at kStartTick; every random number (snow, faces, trembling, shards, drops) comes
+//   from it in a fixed order.
+// - The first two moves were checked by hand against the pictures below: in move 1 the green ball
+//   on (5, 1) steps left onto (4, 1), the other four balls stay, and five new balls appear on
+//   empty squares in the preview colours red, red, red, brown, green; in move 2 the green ball
+//   on (0, 6) walks to (2, 3) and pink, green, brown, red and blue drop.
+// - Every move is checked as it happens against rules written here apart from the game's code:
+//   the moved ball arrives, a line of five or more (found as maximal runs) bursts with 5 points a
+//   ball and brings no new balls, otherwise exactly "difficulty + 1" new balls (fewer when the
+//   board fills) of the preview colours land on empty squares, and no line stays on the board.
+// - The score is then fixed by counting alone: 5 points for every ball that dropped and is gone.
+// - The file is read back byte by byte here, not with the game's reader.
+// The final board is the recorded one; its every step was checked as above.
+
+#include "shell/startup.hpp"
+
+#include "rules/menu.hpp"
+#include "shell/game_state.hpp"
+#include "support/board_picture.hpp"
+#include "support/replay_script.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace game {
+namespace {
+
+using test::colorAt;
+using test::Colors;
+
+struct Move {
+    std::int32_t fromCol, fromRow, toCol, toRow;
+};
+
+constexpr Move kMoves[] = {
+    {5, 1, 4, 1}, {0, 6, 2, 3}, {6, 1, 5, 0}, {5, 0, 1, 4}, {4, 1, 0, 5},
+    {0, 5, 4, 1}, {5, 8, 0, 5}, {0, 1, 6, 4}, {5, 3, 5, 4}, {7, 1, 6, 0},
+    {4, 4, 3, 0}, {4, 2, 4, 4}, {2, 3, 2, 0}, {1, 0, 3, 2}, {4, 1, 3, 5},
+    {7, 0, 4, 2}, {1, 5, 2, 4}, {4, 5, 4, 6}, {0, 0, 1, 1}, {3, 3, 2, 3},
+    {6, 2, 4, 5}, {0, 3, 0, 1}, {4, 1, 3, 2}, {4, 3, 4, 1}, {3, 7, 3, 8},
+};
+constexpr int kMoveCount = static_cast<int>(std::size(kMoves));
+
+// Moves start 3 s into the run, one every 2.5 s: time enough for the longest walk, the bursts
+// and the click lock-out.
+constexpr std::uint32_t kFirstMoveMs = 3000;
+constexpr std::uint32_t kMoveEveryMs = 2500;
+constexpr std::uint32_t kSecondClickMs = 400;
+constexpr std::uint32_t kAfterGameMs = kFirstMoveMs + kMoveEveryMs * kMoveCount;
+
+constexpr std::array<const char*, kBoardSize> kBeforeMove1 = {
+    ".........", ".....g.s.", ".b.g.....", ".........", ".........",
+    ".........", "......y..", ".........", ".........",
+};
+constexpr std::array<const char*, kBoardSize> kBeforeMove2 = {
+    ".........", "....gr.s.", ".b.g.....", ".........", ".........",
+    ".........", "g.....y..", "......r..", ".n....r..",
+};
+constexpr std::array<const char*, kBoardSize> kFinalBoard = {
+    "rrppbngbn", "rggggrysn", "grypgyspg", "gnpbpyypr", "ypssrnnys",
+    "psnbrgssg", "snrbsryyn", "brbnnsrpr", "bnryggrpn",
+};
+
+std::array<std::string, kBoardSize> picture(const std::array<const char*, kBoardSize>& rows) {
+    std::array<std::string, kBoardSize> out;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        out[i] = rows[i];
+    }
+    return out;
+}
+
+int balls(const Colors& colors) {
+    return static_cast<int>(std::count_if(colors.begin(), colors.end(), [](auto c) { return c; }));
+}
+
+// What a move must have done, by the rules, to the board it started from.
+class MoveChecker {
+public:
+    void before(const Move& move) {
+        move_ = move;
+        start_ = test::boardColors();
+        score_ = state.score;
+        preview_.assign(state.nextColors.begin(), state.nextColors.begin() + state.difficulty + 1);
+        EXPECT_EQ(state.ballMoving, 0);
+    }
+
+    void after() {
+        const Colors now = test::boardColors();
+        Colors moved = start_;
+        colorAt(moved, move_.toCol, move_.toRow) = colorAt(moved, move_.fromCol, move_.fromRow);
+        colorAt(moved, move_.fromCol, move_.fromRow) = 0;
+        const std::set<int> lines = test::squaresInLines(moved);
+        const int gained = (state.score - score_) / 5;
+        if (!lines.empty()) {
+            Colors expected = moved;
+            for (const int square : lines) {
+                expected[static_cast<std::size_t>(square)] = 0;
+            }
+            EXPECT_EQ(now, expected) << "a move that completes a line brings no balls";
+            EXPECT_EQ(gained, static_cast<int>(lines.size()));
+        } else {
+            const int dropped = std::min<int>(static_cast<int>(preview_.size()), 81 - balls(moved));
+            dropped_ += dropped;
+            EXPECT_EQ(balls(now), balls(moved) + dropped - gained);
+            if (gained == 0) {
+                std::vector<std::int32_t> newColors;
+                for (std::size_t i = 0; i < now.size(); ++i) {
+                    if (moved[i] != 0) {
+                        EXPECT_EQ(now[i], moved[i]) << "a ball changed without a line";
+                    } else if (now[i] != 0) {
+                        newColors.push_back(now[i]);
+                    }
+                }
+                std::vector<std::int32_t> expected(preview_.begin(), preview_.begin() + dropped);
+                std::sort(newColors.begin(), newColors.end());
+                std::sort(expected.begin(), expected.end());
+                EXPECT_EQ(newColors, expected);
+            }
+        }
+        EXPECT_TRUE(test::squaresInLines(now).empty()) << "a line stayed on the board";
+    }
+
+    int dropped() const { return dropped_; }
+
+private:
+    Move move_{};
+    Colors start_{};
+    std::int32_t score_ = 0;
+    std::vector<std::int32_t> preview_;
+    int dropped_ = 0;
+};
+
+std::vector<std::uint8_t> readFile(const char* name) {
+    std::ifstream in(name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(WholeGameReplay, ScriptedGameEndsWithTheExpectedBoardScoreListAndFile) {
+    test::TempFolder folder; // the program's folder: no file yet, so the defaults
+    fake::reset(test::kStartTick);
+    test::ReplayScript script;
+    const ScreenPoint difficultyTab{5, 175};
+    script.click(500, difficultyTab);  // Mittel -> Schwer
+    script.click(1000, difficultyTab); // -> Grausam: five balls a drop
+    script.click(1500, {5, 60});       // "Neues Spiel"
+    for (int k = 0; k < kMoveCount; ++k) {
+        const std::uint32_t at = kFirstMoveMs + kMoveEveryMs * static_cast<std::uint32_t>(k);
+        script.clickSquare(at, kMoves[k].fromCol, kMoves[k].fromRow);
+        script.clickSquare(at + kSecondClickMs, kMoves[k].toCol, kMoves[k].toRow);
+    }
+    const KeyCode name[] = {key::kW, key::kI, key::kC, key::kH, key::kT, key::kE, key::kL};
+    for (std::size_t i = 0; i < std::size(name); ++i) {
+        script.key(kAfterGameMs + 500 + 100 * static_cast<std::uint32_t>(i), name[i]);
+    }
+    script.key(kAfterGameMs + 1500, key::kEnter);
+    script.click(kAfterGameMs + 2000, {5, 105}); // "Bestenliste"
+    script.holdKey(kAfterGameMs + 3000, key::kEscape);
+
+    MoveChecker checker;
+    int nextMove = 0;
+    std::array<std::string, kBoardSize> seenBeforeMove1, seenBeforeMove2;
+    std::int32_t gameRunningAtTheEnd = -1, nameEntryAtTheEnd = -1;
+    script.attach([&](std::uint32_t elapsed) {
+        // At the moment of each move's first click the board has come to rest.
+        const std::uint32_t due =
+            kFirstMoveMs + kMoveEveryMs * static_cast<std::uint32_t>(nextMove);
+        if (nextMove > kMoveCount || elapsed < due) {
+            return;
+        }
+        if (nextMove > 0) {
+            checker.after();
+        }
+        if (nextMove < 2) {
+            (nextMove == 0 ? seenBeforeMove1 : seenBeforeMove2) = test::boardPicture();
+        }
+        if (nextMove < kMoveCount) {
+            ASSERT_EQ(state.gameRunning, 1) << "move " << nextMove;
+            checker.before(kMoves[nextMove]);
+        } else {
+            gameRunningAtTheEnd = state.gameRunning;
+            nameEntryAtTheEnd = state.nameEntryActive;
+        }
+        ++nextMove;
+    });
+    startUp();
+    fake::dev.onSleep = nullptr;
+
+    ASSERT_EQ(nextMove, kMoveCount + 1);
+    EXPECT_EQ(seenBeforeMove1, picture(kBeforeMove1));
+    EXPECT_EQ(seenBeforeMove2, picture(kBeforeMove2));
+    EXPECT_EQ(gameRunningAtTheEnd, 0);   // the last drop filled the board
+    EXPECT_EQ(nameEntryAtTheEnd, 1);     // with more than the tenth row's 10 points
+    EXPECT_EQ(state.nameEntryActive, 0); // until the name was entered
+    EXPECT_EQ(state.overlayPage, page::kHighScores);
+    EXPECT_EQ(test::boardPicture(), picture(kFinalBoard));
+
+    // Five balls of the new game and those of every drop since, less the 81 on the board.
+    const int burst = 5 + checker.dropped() - 81;
+    EXPECT_EQ(state.score, 5 * burst);
+    EXPECT_EQ(state.score, 125);
+
+    // The new best score tops the list; the old rows move down one and the last drops out.
+    EXPECT_EQ(state.highScores[0].score, 125);
+    EXPECT_EQ(state.highScores[0].name, "WICHTEL");
+    for (int row = 1; row < 10; ++row) {
+        EXPECT_EQ(state.highScores[static_cast<std::size_t>(row)].score, 110 - 10 * row);
+    }
+
+    // The file as shutdown wrote it, read by hand.
+    const std::vector<std::uint8_t> file = readFile("flockvel.txt");
+    ASSERT_EQ(file.size(), 193u - 13u + 7u); // "Pos 10 Player" out, "WICHTEL" in
+    std::size_t at = 0;
+    auto long32 = [&] {
+        std::uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) {
+            v |= static_cast<std::uint32_t>(file.at(at++)) << (8 * i);
+        }
+        return static_cast<std::int32_t>(v);
+    };
+    auto line = [&] {
+        std::string text;
+        while (file.at(at) != '\r') {
+            text.push_back(static_cast<char>(file.at(at++)));
+        }
+        EXPECT_EQ(file.at(at + 1), '\n');
+        at += 2;
+        return text;
+    };
+    EXPECT_EQ(long32(), 125);
+    EXPECT_EQ(line(), "WICHTEL");
+    for (int row = 1; row < 10; ++row) {
+        EXPECT_EQ(long32(), 110 - 10 * row);
+        EXPECT_EQ(line(), "Pos " + std::to_string(row) + " Player");
+    }
+    EXPECT_EQ(long32(), 1); // sound on
+    EXPECT_EQ(long32(), 1); // snow on
+    EXPECT_EQ(long32(), 4); // Grausam
+    EXPECT_EQ(at, file.size());
+}
+
+} // namespace
+} // namespace game

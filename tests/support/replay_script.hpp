@@ -1,0 +1,123 @@
+#pragma once
+// A whole run of the program driven by a script: timed clicks and keys handed to the fake device
+// between two passes of the main loop, and an observer called after every pass.
+
+#include "media/input.hpp"
+#include "rules/board.hpp"
+#include "support/fake_device.hpp"
+#include "support/game_driver.hpp"
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <set>
+#include <vector>
+
+namespace game::test {
+
+struct TimedInput {
+    enum class Kind { Click, KeyDown, KeyUp };
+    std::uint32_t atMs; // after the start of the run
+    Kind kind;
+    std::int32_t x = 0; // the point of a click, or the key
+    std::int32_t y = 0;
+};
+
+class ReplayScript {
+public:
+    void click(std::uint32_t atMs, ScreenPoint at) {
+        inputs_.push_back({atMs, TimedInput::Kind::Click, at.x, at.y});
+    }
+    void clickSquare(std::uint32_t atMs, std::int32_t col, std::int32_t row) {
+        click(atMs, squarePoint(col, row));
+    }
+    // Pressed at atMs, released 40 ms later.
+    void key(std::uint32_t atMs, KeyCode code) {
+        inputs_.push_back({atMs, TimedInput::Kind::KeyDown, code, 0});
+        inputs_.push_back({atMs + 40, TimedInput::Kind::KeyUp, code, 0});
+    }
+    void holdKey(std::uint32_t atMs, KeyCode code) {
+        inputs_.push_back({atMs, TimedInput::Kind::KeyDown, code, 0});
+    }
+
+    // From now on, between two passes: the inputs that are due, then the observer.
+    void attach(std::function<void(std::uint32_t elapsedMs)> observer) {
+        std::stable_sort(inputs_.begin(), inputs_.end(),
+                         [](const TimedInput& a, const TimedInput& b) { return a.atMs < b.atMs; });
+        start_ = fake::dev.tick;
+        observer_ = std::move(observer);
+        fake::dev.onSleep = [this] { betweenPasses(); };
+    }
+
+private:
+    void betweenPasses() {
+        const std::uint32_t elapsed = fake::dev.tick - start_;
+        for (; next_ < inputs_.size() && inputs_[next_].atMs <= elapsed; ++next_) {
+            const TimedInput& in = inputs_[next_];
+            switch (in.kind) {
+            case TimedInput::Kind::Click:
+                setMousePosition(in.x, in.y);
+                fake::pressButton(0);
+                fake::releaseButton(0);
+                break;
+            case TimedInput::Kind::KeyDown:
+                fake::pressKey(in.x);
+                break;
+            case TimedInput::Kind::KeyUp:
+                fake::releaseKey(in.x);
+                break;
+            }
+        }
+        if (observer_) {
+            observer_(elapsed);
+        }
+    }
+
+    std::vector<TimedInput> inputs_;
+    std::size_t next_ = 0;
+    std::uint32_t start_ = 0;
+    std::function<void(std::uint32_t)> observer_;
+};
+
+// The colours of the board, element col * 9 + row.
+using Colors = std::array<std::int32_t, kCellCount>;
+
+inline Colors boardColors() {
+    Colors colors{};
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        colors[i] = state.board[i].color;
+    }
+    return colors;
+}
+
+inline std::int32_t& colorAt(Colors& colors, int col, int row) {
+    return colors[static_cast<std::size_t>(col * kBoardSize + row)];
+}
+
+// The squares (col * 9 + row) of every line of five or more balls of one colour, found as
+// maximal runs: a check of the rows written apart from the game's own search.
+inline std::set<int> squaresInLines(Colors colors) {
+    std::set<int> found;
+    const int dirs[4][2] = {{1, 0}, {0, 1}, {1, 1}, {1, -1}};
+    auto at = [&](int col, int row) { return onBoard(col, row) ? colorAt(colors, col, row) : -1; };
+    for (int row = 0; row < kBoardSize; ++row) {
+        for (int col = 0; col < kBoardSize; ++col) {
+            const std::int32_t color = at(col, row);
+            for (const auto& d : dirs) {
+                if (color == 0 || at(col - d[0], row - d[1]) == color) {
+                    continue; // empty, or not the start of its run
+                }
+                int length = 0;
+                while (at(col + length * d[0], row + length * d[1]) == color) {
+                    ++length;
+                }
+                for (int k = 0; length >= 5 && k < length; ++k) {
+                    found.insert((col + k * d[0]) * kBoardSize + row + k * d[1]);
+                }
+            }
+        }
+    }
+    return found;
+}
+
+} // namespace game::test
