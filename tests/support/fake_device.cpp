@@ -84,6 +84,15 @@ bool closeRequested() {
     return fake::dev.closeRequested;
 }
 
+bool startVideo() {
+    fake::dev.videoStarted = !fake::dev.videoStartFails;
+    return fake::dev.videoStarted;
+}
+
+void stopVideo() {
+    fake::dev.videoStarted = false;
+}
+
 bool openWindow(const char*, int, int) {
     if (fake::dev.windowOpenFails) {
         return false;
@@ -103,6 +112,12 @@ bool windowActive() {
 }
 void closeWindow() {
     fake::dev.windowOpen = false;
+}
+
+bool displayLost() {
+    const bool lost = fake::dev.displayLost;
+    fake::dev.displayLost = false;
+    return lost;
 }
 
 bool openAudio() {

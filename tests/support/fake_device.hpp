@@ -16,8 +16,11 @@ struct Device {
     std::vector<device::MouseEvent> mouseEvents;
     bool active = true;
     bool closeRequested = false;
+    bool videoStarted = false;
+    bool videoStartFails = false;
     bool windowOpen = false;
     bool windowOpenFails = false;
+    bool displayLost = false; // reported once by the next displayLost()
     int presents = 0;
     std::vector<std::uint32_t> lastFrame;
     std::uint32_t sleptMs = 0;

@@ -46,6 +46,12 @@ bool closeRequested() {
     return sdl::input.closeRequested;
 }
 
+bool startVideo() {
+    return sdl::startVideo();
+}
+void stopVideo() {
+    sdl::stopVideo();
+}
 bool openWindow(const char* title, int width, int height) {
     return sdl::openWindow(title, width, height);
 }
@@ -60,6 +66,9 @@ bool windowActive() {
 }
 void closeWindow() {
     sdl::closeWindow();
+}
+bool displayLost() {
+    return sdl::displayLost();
 }
 
 } // namespace game::device
