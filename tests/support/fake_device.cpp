@@ -144,9 +144,9 @@ void destroySound(std::int32_t sound) {
     }
 }
 
-void startSound(std::int32_t sound, std::int32_t channel, bool, float gain) {
+void startSound(std::int32_t sound, std::int32_t channel, bool loop, float gain) {
     if (sound != 0) {
-        fake::dev.played.push_back({channel, gain});
+        fake::dev.played.push_back({channel, gain, loop, sound});
     }
 }
 

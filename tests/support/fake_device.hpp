@@ -29,6 +29,8 @@ struct Device {
     struct PlayedSound {
         std::int32_t channel;
         float gain;
+        bool loop;
+        std::int32_t sound; // the device sound played
     };
     bool audioOpen = false;
     bool audioOpenFails = false;
