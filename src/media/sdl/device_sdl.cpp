@@ -4,6 +4,7 @@
 
 #include "media/sdl/sdl_display.hpp"
 #include "media/sdl/sdl_input.hpp"
+#include "media/sdl/sdl_sound.hpp"
 
 #include <SDL.h>
 
@@ -69,6 +70,22 @@ void closeWindow() {
 }
 bool displayLost() {
     return sdl::displayLost();
+}
+
+bool openAudio() {
+    return sdl::openAudio();
+}
+void closeAudio() {
+    sdl::closeAudio();
+}
+std::int32_t createSound(const PcmFormat& format, const std::uint8_t* samples, std::size_t bytes) {
+    return sdl::createSound(format, samples, bytes);
+}
+void destroySound(std::int32_t sound) {
+    sdl::destroySound(sound);
+}
+void startSound(std::int32_t sound, std::int32_t channel, bool loop, float gain) {
+    sdl::startSound(sound, channel, loop, gain);
 }
 
 } // namespace game::device
