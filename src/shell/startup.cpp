@@ -2,10 +2,15 @@
 
 #include "media/device.hpp"
 #include "media/display.hpp"
+#include "media/image_decoders.hpp"
 #include "media/input.hpp"
+#include "media/jpeg_reader.hpp"
 #include "media/random.hpp"
+#include "media/sound.hpp"
 #include "shell/game_state.hpp"
+#include "shell/load_catalogue.hpp"
 #include "shell/main_loop.hpp"
+#include "view/text_draw.hpp"
 
 #include <unistd.h>
 
@@ -21,6 +26,7 @@ constexpr const char* kTitle = "Zuravozidizuvav";
 void releaseServices() {
     closeKeyboard();
     closeMouse();
+    closeSound();
     closeDisplay();
     freeQuadSprites();
     closeAllWindows();
@@ -31,6 +37,8 @@ void releaseServices() {
 int startUp() {
     resetGameState();
     state.programFolder = device::programFolder();
+    resetImageDecoders();
+    initDrawing();
     seedRandomFromClock();
     initWindows();
     fillHelpAndCreditLines();
@@ -45,12 +53,14 @@ int startUp() {
     state.difficulty = 2;
 
     // A media service that cannot start ends the program silently, with nothing written.
-    const bool started =
-        initDisplay() != 0 && initQuadSprites() != 0 && initKeyboard() != 0 && initMouse() != 0;
+    const bool started = initDisplay() != 0 && initQuadSprites() != 0 && initKeyboard() != 0 &&
+                         initSound() != 0 && initMouse() != 0;
     if (!started || openScreen(kScreenWidth, kScreenHeight, kScreenDepth, kTitle) == 0) {
         releaseServices();
         return 0;
     }
+    installJpegDecoder();
+    loadCatalogue();
 
     state.overlayX = 640;
     state.selectedCol = -1;
