@@ -74,15 +74,6 @@ TEST_F(Jpeg, DecodedRowsOf13PixelsAreFortyBytesApart) {
     EXPECT_EQ(rows[79], 0xEE);
 }
 
-TEST_F(Jpeg, RowsHoldBlueGreenRedInThatOrder) {
-    const test::Bytes file = test::makeJpeg(8, 8, [](int, int) { return 0xF02008u; });
-    std::vector<std::uint8_t> rows(decodeStride(8) * 8);
-    ASSERT_TRUE(decodeJpeg(file.data(), file.size(), rows.data(), decodeStride(8), 8, 8));
-    EXPECT_NEAR(rows[0], 0x08, 6);
-    EXPECT_NEAR(rows[1], 0x20, 6);
-    EXPECT_NEAR(rows[2], 0xF0, 6);
-}
-
 TEST_F(Jpeg, AGreyscalePictureComesOutWithEqualChannels) {
     ASSERT_NE(load(0, test::makeJpeg(16, 16, quarters, /*greyscale=*/true)), 0);
     for (const std::uint32_t p : display.sprites[0].surface->pixels) {

@@ -132,14 +132,6 @@ TEST_F(Sound, NegativeAndHugeNumbersAreRefused) {
     EXPECT_EQ(fake::dev.soundsAlive, 0);
 }
 
-TEST_F(Sound, LoadSoundReadsTheFile) {
-    test::TempFolder folder;
-    const std::string file = folder.file("explode.wav");
-    test::writeWholeFile(file, test::makePcmWav(2, 44100, 16, tone(400)));
-    EXPECT_EQ(loadSound(10, file.c_str()), 1);
-    EXPECT_NE(slot(10), 0);
-}
-
 TEST_F(Sound, FreeSoundAndCloseSoundGiveBackEverySound) {
     ASSERT_EQ(load(10, test::makePcmWav(1, 22050, 16, tone(64))), 1);
     ASSERT_EQ(load(11, test::makePcmWav(1, 22050, 16, tone(64))), 1);
