@@ -44,6 +44,9 @@ bool readMouseEvents(std::vector<MouseEvent>& events);
 bool closeRequested();
 
 // --- display ---
+// Starts the machine's display system; false when there is none to show the game on.
+bool startVideo();
+void stopVideo();
 // Opens the full-screen window that shows a width x height picture, scaled with its aspect kept.
 bool openWindow(const char* title, int width, int height);
 // Shows width x height pixels (0x00RRGGBB, rows top to bottom, no padding).
@@ -53,6 +56,9 @@ void present(const std::uint32_t* pixels, int width, int height);
 void pumpEvents();
 bool windowActive();
 void closeWindow();
+// True once after the window had to rebuild what shows the picture (its device was lost and
+// recreated) since the last call.
+bool displayLost();
 
 // --- sound ---
 // False when no audio device can be opened.

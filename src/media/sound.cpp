@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace game {
 
@@ -32,7 +33,12 @@ std::int32_t volumeAttenuation(std::int32_t volume) {
 }
 
 std::int32_t initSound() {
-    sounds = SoundState{};
+    // A second start keeps the device but gives back what the old table held.
+    for (const std::int32_t sound : sounds.slots) {
+        if (sound != 0) {
+            device::destroySound(sound);
+        }
+    }
     sounds.slots.assign(kInitialSoundSlots, 0);
     sounds.gains.assign(kInitialSoundSlots, 1.0f);
     sounds.volumeTable[0] = 0;
@@ -41,6 +47,9 @@ std::int32_t initSound() {
             static_cast<std::int32_t>(100.0 * (20.0 * std::log10(1000.0 * v)));
     }
     sounds.volumeTable[100] = 10000;
+    if (sounds.started != 0) {
+        return 1;
+    }
     if (!device::openAudio()) {
         return 0;
     }
@@ -57,9 +66,12 @@ std::int32_t loadSound(std::int32_t number, const char* fileName) {
 }
 
 std::int32_t soundFromMemory(std::int32_t number, const std::uint8_t* data, std::size_t size) {
-    if (sounds.started == 0 || number < 0) {
+    if (sounds.started == 0 || number < 0 || number >= kMaxSoundNumber) {
         return 0;
     }
+    // The samples are found by walking the chunks, so a "fact" or "LIST" chunk before them is
+    // skipped rather than played as noise; what cannot be played cleanly is refused and the slot
+    // keeps the sound it had.
     WavSamples wav;
     if (!readWav(data, size, wav)) {
         return 0;
@@ -69,8 +81,13 @@ std::int32_t soundFromMemory(std::int32_t number, const std::uint8_t* data, std:
         return 0;
     }
     if (static_cast<std::size_t>(number) >= sounds.slots.size()) {
-        sounds.slots.resize(static_cast<std::size_t>(number) + kSlotGrowth, 0);
-        sounds.gains.resize(sounds.slots.size(), 1.0f);
+        try {
+            sounds.slots.resize(static_cast<std::size_t>(number) + kSlotGrowth, 0);
+            sounds.gains.resize(sounds.slots.size(), 1.0f);
+        } catch (const std::bad_alloc&) {
+            device::destroySound(created);
+            return 0;
+        }
     }
     freeSound(number);
     sounds.slots[static_cast<std::size_t>(number)] = created;

@@ -10,6 +10,8 @@
 namespace game {
 
 constexpr std::int32_t kInitialSoundSlots = 50;
+// Sound numbers beyond this are refused: the table grows to number + 50 slots.
+constexpr std::int32_t kMaxSoundNumber = 1 << 16;
 
 struct SoundState {
     std::int32_t started = 0;

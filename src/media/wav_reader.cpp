@@ -8,6 +8,10 @@ namespace {
 constexpr std::uint16_t kFormatPcm = 1;
 constexpr std::uint16_t kFormatExtensible = 0xFFFE;
 constexpr std::int32_t kMaxRate = 384000;
+// The extensible form names its samples by a GUID whose first two bytes are the old format tag;
+// for PCM the other fourteen are these.
+constexpr std::uint8_t kSubFormatTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
+                                             0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
 
 std::uint32_t le32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
@@ -41,8 +45,9 @@ bool readWav(const std::uint8_t* data, std::size_t size, WavSamples& out) {
             const std::uint32_t rate = le32(chunk + 12);
             const std::uint16_t blockAlign = le16(chunk + 20);
             const std::uint16_t bits = le16(chunk + 22);
-            if (tag == kFormatExtensible && length >= 40) {
-                tag = le16(chunk + 8 + 24); // first two bytes of the sub-format GUID
+            if (tag == kFormatExtensible && length >= 40 &&
+                std::memcmp(chunk + 8 + 26, kSubFormatTail, sizeof kSubFormatTail) == 0) {
+                tag = le16(chunk + 8 + 24);
             }
             if (tag != kFormatPcm || (bits != 8 && bits != 16) ||
                 (channels != 1 && channels != 2) || rate == 0 || rate > kMaxRate ||

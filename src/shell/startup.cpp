@@ -2,13 +2,18 @@
 
 #include "media/device.hpp"
 #include "media/display.hpp"
+#include "media/image_decoders.hpp"
 #include "media/input.hpp"
+#include "media/jpeg_reader.hpp"
 #include "media/random.hpp"
+#include "media/sound.hpp"
 #include "rules/menu.hpp"
 #include "shell/game_state.hpp"
+#include "shell/load_catalogue.hpp"
 #include "shell/main_loop.hpp"
 #include "shell/score_file.hpp"
 #include "view/snow.hpp"
+#include "view/text_draw.hpp"
 
 #include <unistd.h>
 
@@ -24,6 +29,7 @@ constexpr const char* kTitle = "Zuravozidizuvav";
 void releaseServices() {
     closeKeyboard();
     closeMouse();
+    closeSound();
     closeDisplay();
     freeQuadSprites();
     closeAllWindows();
@@ -34,6 +40,8 @@ void releaseServices() {
 int startUp() {
     resetGameState();
     state.programFolder = device::programFolder();
+    resetImageDecoders();
+    initDrawing();
     seedRandomFromClock();
     initWindows();
     fillHelpAndCreditLines();
@@ -51,12 +59,14 @@ int startUp() {
     state.showFps = 0;
 
     // A media service that cannot start ends the program silently, with nothing written.
-    const bool started =
-        initDisplay() != 0 && initQuadSprites() != 0 && initKeyboard() != 0 && initMouse() != 0;
+    const bool started = initDisplay() != 0 && initQuadSprites() != 0 && initKeyboard() != 0 &&
+                         initSound() != 0 && initMouse() != 0;
     if (!started || openScreen(kScreenWidth, kScreenHeight, kScreenDepth, kTitle) == 0) {
         releaseServices();
         return 0;
     }
+    installJpegDecoder();
+    loadCatalogue();
 
     state.overlayX = kOverlayHidden;
     state.selectedCol = -1;

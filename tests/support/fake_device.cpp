@@ -91,6 +91,15 @@ bool closeRequested() {
     return fake::dev.closeRequested;
 }
 
+bool startVideo() {
+    fake::dev.videoStarted = !fake::dev.videoStartFails;
+    return fake::dev.videoStarted;
+}
+
+void stopVideo() {
+    fake::dev.videoStarted = false;
+}
+
 bool openWindow(const char*, int, int) {
     if (fake::dev.windowOpenFails) {
         return false;
@@ -110,6 +119,12 @@ bool windowActive() {
 }
 void closeWindow() {
     fake::dev.windowOpen = false;
+}
+
+bool displayLost() {
+    const bool lost = fake::dev.displayLost;
+    fake::dev.displayLost = false;
+    return lost;
 }
 
 bool openAudio() {
@@ -136,9 +151,9 @@ void destroySound(std::int32_t sound) {
     }
 }
 
-void startSound(std::int32_t sound, std::int32_t channel, bool, float gain) {
+void startSound(std::int32_t sound, std::int32_t channel, bool loop, float gain) {
     if (sound != 0) {
-        fake::dev.played.push_back({channel, gain});
+        fake::dev.played.push_back({channel, gain, loop, sound});
     }
 }
 

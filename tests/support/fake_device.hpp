@@ -17,8 +17,11 @@ struct Device {
     std::vector<device::MouseEvent> mouseEvents;
     bool active = true;
     bool closeRequested = false;
+    bool videoStarted = false;
+    bool videoStartFails = false;
     bool windowOpen = false;
     bool windowOpenFails = false;
+    bool displayLost = false; // reported once by the next displayLost()
     int presents = 0;
     std::vector<std::uint32_t> lastFrame;
     std::uint32_t sleptMs = 0;
@@ -30,6 +33,8 @@ struct Device {
     struct PlayedSound {
         std::int32_t channel;
         float gain;
+        bool loop;
+        std::int32_t sound; // the device sound played
     };
     bool audioOpen = false;
     bool audioOpenFails = false;

@@ -2,20 +2,21 @@
 // A fresh folder under the system's temporary folder that a test works in: it becomes the current
 // directory (as the program folder does for the game) and is removed with everything in it.
 
+#include <cstdlib>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 namespace game::test {
 
 class TempFolder {
 public:
     TempFolder() {
-        static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("zv-test-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::temp_directory_path() / "zv-test-XXXXXX").string();
+        if (mkdtemp(pattern.data()) == nullptr) {
+            throw std::runtime_error("no temporary folder");
+        }
+        path_ = pattern;
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(path_);
     }
@@ -28,9 +29,28 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
 
 private:
     std::filesystem::path path_;
+    std::filesystem::path previous_;
+};
+
+// Makes a folder the current one for a scope.
+class InFolder {
+public:
+    explicit InFolder(const std::filesystem::path& folder)
+        : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder);
+    }
+    ~InFolder() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+    }
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
     std::filesystem::path previous_;
 };
 

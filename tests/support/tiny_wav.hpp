@@ -29,6 +29,8 @@ inline std::vector<std::uint8_t> tinyWav() {
 // Starts the sound service and fills the slots 10..16, so that every played sound reaches the
 // fake device.
 inline void loadTestSounds() {
+    // The device is fresh for every test, so the service starts afresh too.
+    closeSound();
     initSound();
     const std::vector<std::uint8_t> wav = tinyWav();
     for (const SoundEntry& entry : kSounds) {

@@ -4,6 +4,7 @@
 
 #include "media/sdl/sdl_display.hpp"
 #include "media/sdl/sdl_input.hpp"
+#include "media/sdl/sdl_sound.hpp"
 
 #include <SDL.h>
 
@@ -46,6 +47,12 @@ bool closeRequested() {
     return sdl::input.closeRequested;
 }
 
+bool startVideo() {
+    return sdl::startVideo();
+}
+void stopVideo() {
+    sdl::stopVideo();
+}
 bool openWindow(const char* title, int width, int height) {
     return sdl::openWindow(title, width, height);
 }
@@ -61,17 +68,24 @@ bool windowActive() {
 void closeWindow() {
     sdl::closeWindow();
 }
+bool displayLost() {
+    return sdl::displayLost();
+}
 
-// The sound side stays silent until the SDL2_mixer device takes its place: no audio device,
-// no sounds.
 bool openAudio() {
-    return false;
+    return sdl::openAudio();
 }
-void closeAudio() {}
-std::int32_t createSound(const PcmFormat&, const std::uint8_t*, std::size_t) {
-    return 0;
+void closeAudio() {
+    sdl::closeAudio();
 }
-void destroySound(std::int32_t) {}
-void startSound(std::int32_t, std::int32_t, bool, float) {}
+std::int32_t createSound(const PcmFormat& format, const std::uint8_t* samples, std::size_t bytes) {
+    return sdl::createSound(format, samples, bytes);
+}
+void destroySound(std::int32_t sound) {
+    sdl::destroySound(sound);
+}
+void startSound(std::int32_t sound, std::int32_t channel, bool loop, float gain) {
+    sdl::startSound(sound, channel, loop, gain);
+}
 
 } // namespace game::device

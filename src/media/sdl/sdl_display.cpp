@@ -11,6 +11,7 @@ struct Window {
     int height = 0;
     bool videoStarted = false;
     bool rebuild = false; // the renderer lost its textures or device
+    bool lost = false;    // a rebuild happened that the game has not been told of
 };
 
 Window win;
@@ -46,16 +47,31 @@ bool createRenderer() {
 
 } // namespace
 
-bool openWindow(const char* title, int width, int height) {
-    if (win.window != nullptr) {
-        SDL_SetWindowTitle(win.window, title);
-        return true;
-    }
+bool startVideo() {
     if (!win.videoStarted) {
         if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
             return false;
         }
         win.videoStarted = true;
+    }
+    return true;
+}
+
+void stopVideo() {
+    closeWindow();
+    if (win.videoStarted) {
+        SDL_QuitSubSystem(SDL_INIT_VIDEO);
+        win.videoStarted = false;
+    }
+}
+
+bool openWindow(const char* title, int width, int height) {
+    if (win.window != nullptr) {
+        SDL_SetWindowTitle(win.window, title);
+        return true;
+    }
+    if (!startVideo()) {
+        return false;
     }
     // Motion arrives in the mouse's own counts, not divided by the window's scale.
     SDL_SetHint(SDL_HINT_MOUSE_RELATIVE_SCALING, "0");
@@ -94,8 +110,10 @@ void present(const std::uint32_t* pixels, int width, int height) {
         return;
     }
     if (win.rebuild || win.renderer == nullptr) {
+        // What showed the picture is gone (device reset): make it anew and carry on.
         destroyRenderer();
         win.rebuild = false;
+        win.lost = true;
         if (!createRenderer()) {
             win.rebuild = true;
             return;
@@ -115,14 +133,18 @@ void closeWindow() {
         SDL_DestroyWindow(win.window);
         win.window = nullptr;
     }
-    if (win.videoStarted) {
-        SDL_QuitSubSystem(SDL_INIT_VIDEO);
-        win.videoStarted = false;
-    }
+    win.rebuild = false;
+    win.lost = false;
 }
 
 bool windowOpen() {
     return win.window != nullptr;
+}
+
+bool displayLost() {
+    const bool lost = win.lost;
+    win.lost = false;
+    return lost;
 }
 
 void takeDisplayEvent(const SDL_Event& event) {

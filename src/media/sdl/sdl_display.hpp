@@ -8,10 +8,14 @@
 
 namespace game::sdl {
 
+bool startVideo();
+void stopVideo();
 bool openWindow(const char* title, int width, int height);
 void present(const std::uint32_t* pixels, int width, int height);
 void closeWindow();
 bool windowOpen();
+// True once after present had to rebuild the renderer.
+bool displayLost();
 
 // Window events that concern the display (render target lost, window shown again).
 void takeDisplayEvent(const SDL_Event& event);

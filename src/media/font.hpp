@@ -1,0 +1,44 @@
+#pragma once
+// The game's one typeface, rendered crisp (no smoothing): DejaVu Sans Bold at 13 points, whose
+// 16-pixel line matches the old system font all text positions were laid out for. Texts are
+// Windows-1252 bytes; each is rendered once and kept as the pixel runs it covers.
+
+#include "media/texts.hpp"
+
+#include <cstdint>
+#include <vector>
+
+namespace game {
+
+constexpr const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr std::int32_t kFontPoints = 13;
+
+// A horizontal run of covered pixels, relative to the text's top-left corner.
+struct TextRun {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t length = 0;
+};
+
+struct TextShape {
+    std::int32_t width = 0;  // the advance: how far the current position moves
+    std::int32_t height = 0; // the line's height
+    std::vector<TextRun> runs;
+};
+
+// The shape of a text; valid until the next call. Without a font every text is empty.
+const TextShape& textShape(const Text& text);
+
+// The Unicode character a Windows-1252 byte stands for (bytes the code page leaves undefined
+// keep their own value).
+std::uint32_t unicodeOf1252(std::uint8_t byte);
+
+// The font's line height and ascent in pixels; 0 when the font could not be opened.
+std::int32_t fontLineHeight();
+std::int32_t fontAscent();
+
+// Rendered texts kept at most; the store is emptied when it is full.
+constexpr std::size_t kMaxCachedTexts = 1024;
+std::size_t cachedTextCount();
+
+} // namespace game

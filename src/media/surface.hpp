@@ -1,0 +1,49 @@
+#pragma once
+// Blocks of screen pixels: the back buffer and every sprite are plain memory the game's own code
+// draws with. A pixel is 0x00RRGGBB, the layout of the 32-bit screen.
+
+#include "media/texts.hpp"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace game {
+
+struct Surface {
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::vector<std::uint32_t> pixels; // rows top to bottom, width pixels each
+
+    std::uint32_t* row(std::int32_t y) {
+        return pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    }
+    const std::uint32_t* row(std::int32_t y) const {
+        return pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    }
+};
+
+// How a sprite was asked to be placed. Every kind lives in memory here; the mode is kept so that
+// a reload asks for the same again.
+using SpriteMode = std::int32_t;
+constexpr SpriteMode kSpriteModeDefault = 0;
+constexpr SpriteMode kSpriteModeSystemMemory = 1;
+constexpr SpriteMode kSpriteModeRaw = 2; // 8-bit raw buffers: the game has no 8-bit pictures
+constexpr SpriteMode kSpriteModeTexture = 4;
+
+// One entry of the sprite table.
+struct SpriteSlot {
+    std::unique_ptr<Surface> surface; // none = the slot is empty
+    std::int32_t displayWidth = 0;    // the part that is drawn, changed by clipSprite
+    std::int32_t displayHeight = 0;
+    std::int32_t depth = 0; // bits per pixel of the source picture
+    SpriteMode mode = 0;
+    Text fileName; // empty for pictures given in memory
+    std::int32_t width = 0;
+    std::int32_t height = 0;
+    std::int32_t clipX = 0;
+    std::int32_t clipY = 0;
+    std::uint32_t colorKey = 0; // source colour key: pixels of this value are left out when keyed
+};
+
+} // namespace game

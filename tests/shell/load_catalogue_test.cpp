@@ -1,0 +1,105 @@
+// Loading the catalogue from a data folder of made-up files: every picture and sound under its
+// number, the keys each picture ends up with, the three volumes.
+
+#include "shell/load_catalogue.hpp"
+
+#include "media/display.hpp"
+#include "media/image_decoders.hpp"
+#include "media/jpeg_reader.hpp"
+#include "media/sound.hpp"
+#include "shell/catalogue.hpp"
+#include "support/fake_device.hpp"
+#include "support/media_files.hpp"
+#include "support/screen.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+namespace game {
+namespace {
+
+class LoadCatalogue : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::openTestScreen();
+        resetImageDecoders();
+        installJpegDecoder();
+        closeSound();
+        ASSERT_EQ(initSound(), 1);
+        std::filesystem::create_directory(folder.path() / "data");
+        for (const PictureEntry& picture : kPictures) {
+            const std::string name = picture.file;
+            const auto pixel = [](int x, int) { return x % 2 == 0 ? 0xFF00FFu : 0x204060u; };
+            test::writeWholeFile(folder.file(name), name.ends_with(".jpg")
+                                                        ? test::makeJpeg(16, 8, pixel)
+                                                        : test::makeBmp(12, 8, pixel));
+        }
+        for (const SoundEntry& sound : kSounds) {
+            test::writeWholeFile(folder.file(sound.file),
+                                 test::makePcmWav(1, 22050, 16, test::Bytes(100, 0)));
+        }
+    }
+    void TearDown() override {
+        closeSound();
+        test::closeTestScreen();
+    }
+
+    static float playedGain(SoundId id) {
+        playSound(id, 0);
+        return fake::dev.played.empty() ? -1.0f : fake::dev.played.back().gain;
+    }
+
+    test::TempFolder folder;
+};
+
+TEST_F(LoadCatalogue, EveryPictureIsLoadedWithTheKeyItEndsUpWith) {
+    {
+        test::InFolder inData(folder.path());
+        loadCatalogue();
+    }
+    for (const PictureEntry& picture : kPictures) {
+        SCOPED_TRACE(picture.file);
+        const SpriteSlot& slot = display.sprites[static_cast<std::size_t>(picture.id)];
+        ASSERT_NE(slot.surface, nullptr);
+        const Rgb key = finalColorKey(picture.id);
+        EXPECT_EQ(slot.colorKey, static_cast<std::uint32_t>(key.r << 16 | key.g << 8 | key.b));
+    }
+    // In words: black for the first six and the pink ball, yellow for the pink shards.
+    EXPECT_EQ(display.sprites[5].colorKey, 0u);
+    EXPECT_EQ(display.sprites[6].colorKey, 0xFF00FFu);
+    EXPECT_EQ(display.sprites[44].colorKey, 0u);
+    EXPECT_EQ(display.sprites[54].colorKey, 0xFFFF00u);
+    EXPECT_EQ(display.defaultColorKey, 0xFF00FFu);
+}
+
+TEST_F(LoadCatalogue, EverySoundIsLoadedAndThreeGetTheirVolumes) {
+    {
+        test::InFolder inData(folder.path());
+        loadCatalogue();
+    }
+    for (const SoundEntry& sound : kSounds) {
+        EXPECT_NE(sounds.slots[static_cast<std::size_t>(sound.id)], 0) << sound.file;
+    }
+    // Gains 10^(attenuation / 2000) of the volume table.
+    EXPECT_NEAR(playedGain(sound::kFieldSelect), std::pow(10.0, (9397 - 10000) / 2000.0), 1e-4);
+    EXPECT_NEAR(playedGain(sound::kMenuOpen), std::pow(10.0, (9037 - 10000) / 2000.0), 1e-4);
+    EXPECT_NEAR(playedGain(sound::kRaspberry), std::pow(10.0, (8795 - 10000) / 2000.0), 1e-4);
+    EXPECT_FLOAT_EQ(playedGain(sound::kExplode), 1.0f);
+}
+
+TEST_F(LoadCatalogue, AMissingPictureLeavesOnlyItsNumberEmpty) {
+    std::filesystem::remove(folder.file("data/Undo.bmp"));
+    {
+        test::InFolder inData(folder.path());
+        loadCatalogue();
+    }
+    EXPECT_EQ(display.sprites[6].surface, nullptr);
+    EXPECT_NE(display.sprites[7].surface, nullptr);
+    EXPECT_NE(display.sprites[38].surface, nullptr);
+}
+
+} // namespace
+} // namespace game

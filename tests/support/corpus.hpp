@@ -1,0 +1,33 @@
+#pragma once
+// The shared loader corpora (see their README for what each file is and the LOAD/REFUSE tags).
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace game::test {
+
+inline std::string corpusPath(const std::string& relative) {
+    return std::string(ZV_TESTDATA_DIR) + "/" + relative;
+}
+
+// Every file under a corpus folder whose name ends in one of the extensions, as paths relative
+// to the corpora's root, sorted.
+inline std::vector<std::string> corpusFiles(const std::string& folder,
+                                            const std::vector<std::string>& extensions) {
+    std::vector<std::string> files;
+    const std::filesystem::path root(ZV_TESTDATA_DIR);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder)) {
+        const std::string ext = entry.path().extension().string();
+        if (entry.is_regular_file() &&
+            std::find(extensions.begin(), extensions.end(), ext) != extensions.end()) {
+            files.push_back(std::filesystem::relative(entry.path(), root).string());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+} // namespace game::test

@@ -1,0 +1,49 @@
+#pragma once
+// Picture and sound files made in memory for the loaders' tests: BMPs written byte by byte as the
+// format describes them, JPEGs by libjpeg's own compressor, WAVs chunk by chunk.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace game::test {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// The colour a test picture has at (x, y), as 0x00RRGGBB.
+using PixelAt = std::function<std::uint32_t(int x, int y)>;
+
+struct BmpOptions {
+    int bitCount = 24; // 16 (5-5-5), 24 or 32
+    std::uint32_t compression = 0;
+    bool topDown = false; // negative height
+    std::uint32_t infoSize = 40;
+    std::uint32_t paletteBytes = 0; // bytes between the headers and the pixels
+};
+
+Bytes makeBmp(int width, int height, const PixelAt& pixel, const BmpOptions& options = {});
+
+// A JPEG of the picture; greyscale takes the green channel as the grey value.
+Bytes makeJpeg(int width, int height, const PixelAt& pixel, bool greyscale = false,
+               int quality = 95, bool progressive = false);
+
+struct WavChunk {
+    std::string id;
+    Bytes body;
+};
+
+// The 16 bytes of a PCM format record.
+Bytes pcmFormat(int channels, int rate, int bits);
+// "RIFF" + size + "WAVE" and the chunks in order, each padded to an even size.
+Bytes makeWav(const std::vector<WavChunk>& chunks);
+// A plain PCM file: "fmt " and "data".
+Bytes makePcmWav(int channels, int rate, int bits, const Bytes& samples);
+
+void put16(Bytes& b, std::size_t at, std::uint32_t v);
+void put32(Bytes& b, std::size_t at, std::uint32_t v);
+
+Bytes readWholeFile(const std::string& path);
+void writeWholeFile(const std::string& path, const Bytes& bytes);
+
+} // namespace game::test
