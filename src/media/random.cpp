@@ -76,6 +76,10 @@ std::int32_t random(std::int32_t n) {
     return static_cast<std::int32_t>((high + (low >> 32)) >> 32);
 }
 
+std::int32_t nearest(float x) {
+    return truncToInt(std::nearbyint(x));
+}
+
 std::int32_t truncToInt(float x) {
     // Out-of-range values and NaN would be undefined behaviour in a plain cast: pin them.
     if (!(x > -2147483648.0f)) {

@@ -18,5 +18,7 @@ std::int32_t random(std::int32_t n);
 
 // Float to integer, rounding toward zero.
 std::int32_t truncToInt(float x);
+// Float to pixel: the nearest integer, ties to even.
+std::int32_t nearest(float x);
 
 } // namespace game
