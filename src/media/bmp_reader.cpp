@@ -1,5 +1,6 @@
 #include "media/bmp_reader.hpp"
 
+#include "media/little_endian.hpp"
 #include "media/picture_limits.hpp"
 
 namespace game {
@@ -8,15 +9,6 @@ namespace {
 constexpr std::size_t kFileHeaderBytes = 14;
 constexpr std::size_t kInfoHeaderBytes = 40;
 constexpr std::uint32_t kUncompressed = 0;
-
-std::uint32_t le32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::uint16_t le16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
 
 } // namespace
 

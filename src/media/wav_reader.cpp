@@ -1,5 +1,7 @@
 #include "media/wav_reader.hpp"
 
+#include "media/little_endian.hpp"
+
 #include <cstring>
 
 namespace game {
@@ -12,15 +14,6 @@ constexpr std::int32_t kMaxRate = 384000;
 // for PCM the other fourteen are these.
 constexpr std::uint8_t kSubFormatTail[14] = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
                                              0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
-
-std::uint32_t le32(const std::uint8_t* p) {
-    return static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8 |
-           static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24;
-}
-
-std::uint16_t le16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | p[1] << 8);
-}
 
 } // namespace
 
