@@ -1,6 +1,7 @@
 #pragma once
-// The game's one typeface, rendered crisp (no smoothing): DejaVu Sans Bold at 13 points, whose
-// 16-pixel line matches the old system font all text positions were laid out for. Texts are
+// The game's one typeface, rendered crisp (no smoothing): DejaVu Sans Condensed Bold at 13 points,
+// whose 16-pixel line matches the old system font all text positions were laid out for. The
+// condensed cut keeps the captions inside their tabs, as the narrow old font did. Texts are
 // Windows-1252 bytes; each is rendered once and kept as the pixel runs it covers.
 
 #include "media/texts.hpp"
@@ -10,7 +11,7 @@
 
 namespace game {
 
-constexpr const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf";
+constexpr const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
 constexpr std::int32_t kFontPoints = 13;
 
 // A horizontal run of covered pixels, relative to the text's top-left corner.

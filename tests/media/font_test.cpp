@@ -1,4 +1,4 @@
-// The game's typeface: DejaVu Sans Bold at 13 points, crisp, Windows-1252 texts.
+// The game's typeface: DejaVu Sans Condensed Bold at 13 points, crisp, Windows-1252 texts.
 
 #include "media/font.hpp"
 
@@ -7,7 +7,7 @@
 namespace game {
 namespace {
 
-// At 72 dots per inch 13 points are 13 pixels per em. DejaVu Sans Bold's ascender is
+// At 72 dots per inch 13 points are 13 pixels per em. DejaVu Sans Condensed Bold's ascender is
 // 1901/2048 em (12.07 pixels) and its descender 483/2048 em (3.07): rounded up, a 13-pixel
 // ascent and a 16-pixel line, the line the old system font had.
 TEST(Font, TheLineIs16PixelsWithA13PixelAscent) {
