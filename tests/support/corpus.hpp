@@ -9,6 +9,15 @@
 
 namespace game::test {
 
+// The corpora live beside the project, not in it; without them their tests are skipped.
+inline bool corpusAvailable() {
+    return std::filesystem::is_directory(ZV_TESTDATA_DIR);
+}
+
+#define SKIP_WITHOUT_CORPUS()                                                                      \
+    if (!::game::test::corpusAvailable())                                                          \
+    GTEST_SKIP() << "loader corpora not found at " << ZV_TESTDATA_DIR
+
 inline std::string corpusPath(const std::string& relative) {
     return std::string(ZV_TESTDATA_DIR) + "/" + relative;
 }
