@@ -133,6 +133,9 @@ bool takeInputEvent(const SDL_Event& event, InputState& into) {
         const std::uint8_t code = keyCodeOf(event.key.keysym.scancode);
         if (code != 0) {
             into.keys[code] = event.type == SDL_KEYDOWN ? 0x80 : 0x00;
+            if (event.type == SDL_KEYDOWN) {
+                into.pressedSinceRead[code] = 0x80;
+            }
         }
         return true;
     }
@@ -172,6 +175,7 @@ bool takeInputEvent(const SDL_Event& event, InputState& into) {
         } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
             into.focused = false;
             into.keys.fill(0);
+            into.pressedSinceRead.fill(0);
         }
         return false; // the display looks at window events too
     case SDL_QUIT:
@@ -196,7 +200,10 @@ bool readKeys(device::KeySnapshot& keys) {
     if (!input.focused) {
         return false;
     }
-    keys = input.keys;
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        keys[i] = input.keys[i] | input.pressedSinceRead[i];
+    }
+    input.pressedSinceRead.fill(0);
     return true;
 }
 

@@ -118,6 +118,17 @@ TEST_F(SdlInput, PushedKeysReachTheSnapshot) {
     EXPECT_EQ(keyReleased(key::kZ), 1);
 }
 
+TEST_F(SdlInput, KeyTappedBetweenTwoReadsIsDownForOneRead) {
+    pushKey(SDL_SCANCODE_ESCAPE, true);
+    pushKey(SDL_SCANCODE_ESCAPE, false);
+    readThroughSdl();
+    EXPECT_EQ(keyDown(key::kEscape), 128);
+    EXPECT_EQ(keyReleased(key::kEscape), 0);
+    readThroughSdl();
+    EXPECT_EQ(keyDown(key::kEscape), 0);
+    EXPECT_EQ(keyReleased(key::kEscape), 1);
+}
+
 TEST_F(SdlInput, RelativeMotionIsSummedAndClamped) {
     setMousePosition(320, 240);
     pushMotion(10, 5);
