@@ -10,6 +10,7 @@
 #include "shell/main_loop.hpp"
 #include "shell/score_file.hpp"
 #include "support/fake_device.hpp"
+#include "support/game_driver.hpp"
 #include "view/snow.hpp"
 
 #include <benchmark/benchmark.h>
@@ -18,19 +19,6 @@
 
 namespace game {
 namespace {
-
-void prepare(std::uint32_t seed) {
-    resetGameState();
-    fake::reset(0xFFFFFF00u);
-    seedRandom(seed);
-    setDefaultScoresAndSettings();
-    buildMenu();
-    initSnow();
-    initKeyboard();
-    initMouse();
-    state.overlayX = kOverlayHidden;
-    state.selectedCol = state.selectedRow = -1;
-}
 
 // Every square a ball, no two neighbours alike: no row anywhere.
 void fillBoard() {
@@ -43,7 +31,7 @@ void fillBoard() {
 
 // The update of a pass on a full board, with (1) or without (0) the frame's share of work.
 void BM_UpdatePassOnFullBoard(benchmark::State& bench) {
-    prepare(1);
+    test::prepareGame(1);
     fillBoard();
     state.gameRunning = 1;
     state.frameTick = static_cast<std::int32_t>(bench.range(0));
@@ -111,7 +99,7 @@ void BM_WholeSimulatedGame(benchmark::State& bench) {
     std::int64_t passes = 0;
     std::uint32_t seed = 1;
     for (auto _ : bench) {
-        prepare(seed++);
+        test::prepareGame(seed++);
         state.difficulty = 4;
         setMousePosition(5, 60); // the game tab
         fake::pressButton(0);

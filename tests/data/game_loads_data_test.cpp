@@ -19,12 +19,10 @@
 namespace game {
 namespace {
 
-class GameLoadsData : public ::testing::Test {
+class GameLoadsData : public test::PictureLoading {
 protected:
     void SetUp() override {
-        test::openTestScreen();
-        resetImageDecoders();
-        installJpegDecoder();
+        PictureLoading::SetUp();
         closeSound();
         ASSERT_EQ(initSound(), 1);
         // The game finds "data/..." relative to its own folder, the build folder here.
@@ -35,7 +33,7 @@ protected:
     }
     void TearDown() override {
         closeSound();
-        test::closeTestScreen();
+        PictureLoading::TearDown();
     }
 };
 

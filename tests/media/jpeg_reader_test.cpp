@@ -31,19 +31,7 @@ bool near(std::uint32_t a, std::uint32_t b, int tolerance) {
     return (a >> 24) == 0;
 }
 
-class Jpeg : public ::testing::Test {
-protected:
-    void SetUp() override {
-        test::openTestScreen();
-        resetImageDecoders();
-        installJpegDecoder();
-    }
-    void TearDown() override { test::closeTestScreen(); }
-
-    static std::int32_t load(std::int32_t number, const test::Bytes& file) {
-        return spriteFromMemory(number, file.data(), file.size(), 0, "");
-    }
-};
+class Jpeg : public test::PictureLoading {};
 
 TEST_F(Jpeg, ADecodedPictureBecomesScreenPixelsTopRowFirst) {
     ASSERT_NE(load(0, test::makeJpeg(16, 16, quarters)), 0);

@@ -28,15 +28,8 @@ struct Expect {
 
 constexpr Expect kRefuse{};
 
-class PictureCorpus : public ::testing::Test {
+class PictureCorpus : public test::PictureLoading {
 protected:
-    void SetUp() override {
-        test::openTestScreen();
-        resetImageDecoders();
-        installJpegDecoder();
-    }
-    void TearDown() override { test::closeTestScreen(); }
-
     // Loads every file of the folder into sprite 1, checking it against the table, which must
     // name every file; returns the pixels of the loaded ones by file.
     static std::map<std::string, std::vector<std::uint32_t>>

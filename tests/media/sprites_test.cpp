@@ -19,18 +19,8 @@ std::uint32_t checker(int x, int y) {
     return (x + y) % 2 == 0 ? 0x000000u : kMagenta;
 }
 
-class Sprites : public ::testing::Test {
+class Sprites : public test::PictureLoading {
 protected:
-    void SetUp() override {
-        test::openTestScreen();
-        resetImageDecoders();
-        installJpegDecoder();
-    }
-    void TearDown() override { test::closeTestScreen(); }
-
-    static std::int32_t load(std::int32_t number, const test::Bytes& file) {
-        return spriteFromMemory(number, file.data(), file.size(), 0, "");
-    }
     static std::uint32_t keyOf(std::int32_t number) {
         return display.sprites[static_cast<std::size_t>(number)].colorKey;
     }

@@ -21,12 +21,10 @@
 namespace game {
 namespace {
 
-class LoadCatalogue : public ::testing::Test {
+class LoadCatalogue : public test::PictureLoading {
 protected:
     void SetUp() override {
-        test::openTestScreen();
-        resetImageDecoders();
-        installJpegDecoder();
+        PictureLoading::SetUp();
         closeSound();
         ASSERT_EQ(initSound(), 1);
         std::filesystem::create_directory(folder.path() / "data");
@@ -44,7 +42,7 @@ protected:
     }
     void TearDown() override {
         closeSound();
-        test::closeTestScreen();
+        PictureLoading::TearDown();
     }
 
     static float playedGain(SoundId id) {
