@@ -3,6 +3,7 @@
 #include "media/input.hpp"
 #include "shell/game_state.hpp"
 #include "support/fake_device.hpp"
+#include "support/game_driver.hpp"
 #include "support/scenario.hpp"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,11 @@ void start(std::uint32_t tick) {
 int clicksWithin(std::uint32_t ms, std::int32_t GameState::*click = &GameState::leftClick) {
     const std::uint32_t until = fake::dev.tick + ms;
     int clicks = 0;
-    while (static_cast<std::int32_t>(fake::dev.tick - until) < 0) {
+    for (int i = 0; static_cast<std::int32_t>(fake::dev.tick - until) < 0; ++i) {
+        if (i == test::kPassLimit) {
+            ADD_FAILURE() << "the clock stands still";
+            break;
+        }
         mainLoopPass();
         clicks += state.*click;
     }

@@ -70,8 +70,6 @@ constexpr KeyCode kLetters[26] = {key::kA, key::kB, key::kC, key::kD, key::kE, k
                                   key::kO, key::kP, key::kQ, key::kR, key::kS, key::kT, key::kU,
                                   key::kV, key::kW, key::kX, key::kY, key::kZ};
 
-constexpr int kPassLimit = 20000;
-
 std::vector<std::string> split(const std::string& text, char by) {
     std::vector<std::string> parts;
     std::stringstream in(text);
