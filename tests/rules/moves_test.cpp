@@ -44,6 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"a new move during a walk leaves the first ball where it stands",
                  "send 0,0 8,8; click 4,7; run 340; click 4,6; settle; 4,6=g 8,8=. #r=1 moves=2",
                  kLongWalk},
+        Scenario{
+            "a square is pointed at within 19 pixels across and 13 up or down of its middle",
+            "pointsq 4,4 19,0; pass; hover=4,4; pointsq 4,4 -19,0; pass; hover=4,4; pointsq 4,4 "
+            "0,-13; pass; hover=4,4; pointsq 4,4 0,13; pass; hover=4,4; pointsq 4,4 20,0; "
+            "pass; hover=none; pointsq 4,4 0,-14; pass; hover=none",
+            kCornerAndWall},
         Scenario{"a click beside the board drops the selection", "click 0,0; at 620,20; sel=none",
                  kCornerAndWall},
         Scenario{"the right button drops the selection of a ball",

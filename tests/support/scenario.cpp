@@ -22,6 +22,7 @@ namespace {
 // Actions:
 //   click c,r | rclick c,r | send c,r c,r   left or right click on squares, a whole move
 //   at x,y | rat x,y | point x,y            left or right click at a point, or only point there
+//   pointsq c,r dx,dy                       point beside the middle of a square's top face
 //   tab i | rtab i | undo                   click on a rested menu tab, or on the Undo button
 //   key K | ctrl K | down K | up K | type W a key tapped (with Left Ctrl), held, let go; letters
 //                                           typed ('_' a space)
@@ -181,6 +182,11 @@ private:
             click(pointOf(arg), verb == "at" ? 0 : 1);
         } else if (verb == "point") {
             pointAt(pointOf(arg));
+        } else if (verb == "pointsq") {
+            const ScreenPoint sq = pointOf(arg);
+            const ScreenPoint by = pointOf(w.at(2));
+            const ScreenPoint middle = squarePoint(sq.x, sq.y);
+            pointAt({middle.x + by.x, middle.y + by.y});
         } else if (verb == "tab" || verb == "rtab") {
             click(tabPoint(std::stoi(arg)), verb == "tab" ? 0 : 1);
         } else if (verb == "undo") {
