@@ -1,223 +1,129 @@
-// Playing by keys alone, through the real main-loop pass on the fake device: the board cursor,
-// Space and Return as clicks, the hand-over between mouse and keyboard, the menu keys, and the
-// name prompt that keeps every key for itself.
+// A game, the menu and the name prompt played by keys alone through the real main-loop pass on
+// the fake device: one script of keys, each line with what the player sees after it.
 
 #include "media/input.hpp"
-#include "rules/menu.hpp"
-#include "shell/catalogue.hpp"
 #include "shell/game_state.hpp"
-#include "support/board_picture.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace game {
 namespace {
 
 using namespace test;
 
-constexpr std::array<const char*, kBoardSize> kStartBoard = {
-    "b.......r", ".........", ".........", ".........", "rrrr.....",
-    ".........", ".........", "........y", ".......y.",
-};
-
-void tapWithCtrl(KeyCode code) {
-    fake::pressKey(key::kLeftCtrl);
-    tapKey(code);
+void hold(KeyCode code, bool ctrl, std::uint32_t ms) {
+    if (ctrl) {
+        fake::pressKey(key::kLeftCtrl);
+    }
+    fake::pressKey(code);
+    runFor(ms);
+    fake::releaseKey(code);
     fake::releaseKey(key::kLeftCtrl);
+    pass();
 }
 
-// Keys by letter: U D L R the arrows, u d l r the keypad's, ' ' Space, '\n' Return, z Ctrl+Z.
-// A click key waits out the lock-out of the click before, as a player would.
-void typeKeys(const std::string& keys) {
+// U D L R the arrows, u d l r the keypad's; ' ' Space and '\n' Return once the last click's
+// lock-out is over, '!' Return at once, '_' Space held for a second; '>' Right held, its press and
+// two of the desktop's repeats reaching one read; z Ctrl+Z; n Ctrl+N, h Ctrl+H and 1 F1, each held
+// for half a second; m the mouse moved onto (0, 4); @ the name prompt opened or closed.
+void type(const std::string& keys) {
+    const KeyCode arrows[] = {key::kUp,         key::kDown,       key::kLeft,
+                              key::kRight,      key::kKeypadUp,   key::kKeypadDown,
+                              key::kKeypadLeft, key::kKeypadRight};
     for (char c : keys) {
+        const bool click = c == ' ' || c == '\n';
+        for (int guard = 0;
+             click && guard < 100 && !deadlinePassed(state.clickLockUntil, fake::dev.tick);
+             ++guard) {
+            pass();
+        }
         switch (c) {
         case ' ':
+            tapKey(key::kSpace);
+            break;
         case '\n':
-            while (!deadlinePassed(state.clickLockUntil, fake::dev.tick)) {
-                pass();
-            }
-            tapKey(c == ' ' ? key::kSpace : key::kEnter);
+        case '!':
+            tapKey(key::kEnter);
+            break;
+        case '_':
+            hold(key::kSpace, false, 1000);
+            break;
+        case '>':
+            fake::pressKey(key::kRight);
+            fake::pressKey(key::kRight);
+            hold(key::kRight, false, 300);
             break;
         case 'z':
-            tapWithCtrl(key::kZ);
+            hold(key::kZ, true, 10);
             break;
-        default: {
-            const std::string letters = "UDLRudlr";
-            const KeyCode codes[] = {key::kUp,         key::kDown,       key::kLeft,
-                                     key::kRight,      key::kKeypadUp,   key::kKeypadDown,
-                                     key::kKeypadLeft, key::kKeypadRight};
-            tapKey(codes[letters.find(c)]);
-        }
+        case 'n':
+        case 'h':
+            hold(c == 'n' ? key::kN : key::kH, true, 500);
+            break;
+        case '1':
+            hold(key::kF1, false, 500);
+            break;
+        case 'm':
+            pointAt(squarePoint(0, 4));
+            pass();
+            break;
+        case '@':
+            state.nameEntryActive = 1 - state.nameEntryActive;
+            break;
+        default:
+            tapKey(arrows[std::string("UDLRudlr").find(c)]);
         }
     }
     runUntilSettled();
 }
 
-struct Step {
-    const char* keys;
-    const char* what;
-    std::int32_t cursorCol, cursorRow; // the pointed square afterwards
-    std::int32_t selectedCol, selectedRow;
-    std::vector<std::int32_t> sounds;
-    std::int32_t score;
-    int balls;
-};
-
-TEST(KeyboardPlay, ShortGameByKeysAlone) {
-    prepareBoard(kStartBoard);
-    const Step steps[] = {
-        {"R", "the first arrow shows the cursor at the centre", 4, 4, -1, -1, {}, 0, 8},
-        {"UUUUU", "the top edge holds", 4, 0, -1, -1, {}, 0, 8},
-        {"lllll", "the left edge holds", 0, 0, -1, -1, {}, 0, 8},
-        {" ", "Space selects the blue ball", 0, 0, 0, 0, {sound::kFieldSelect}, 0, 8},
-        {"rrrrrrrrr ", "the right edge; another ball", 8, 0, 8, 0, {sound::kFieldSelect}, 0, 8},
-        {"dddddddddd\n", "walled-in corner: refused", 8, 8, -1, -1, {sound::kNoWay}, 0, 8},
-        {"UUUUUUUU ", "the red ball again", 8, 0, 8, 0, {sound::kFieldSelect}, 0, 8},
-        {"LLLLDDDD\n", "sent into a row of five", 4, 4, -1, -1, {sound::kExplode}, 25, 3},
-        {"z", "Ctrl+Z takes the move back", 4, 4, -1, -1, {sound::kMenuSelect}, 0, 8},
+// The pointed square, the selection, whether a game runs, balls, points, page, prompt, sounds.
+std::string shown() {
+    auto square = [](std::int32_t col, std::int32_t row) {
+        return std::to_string(col) + "," + std::to_string(row);
     };
-    for (const Step& step : steps) {
-        typeKeys(step.keys);
-        SCOPED_TRACE(step.what);
-        EXPECT_EQ(state.hoverCol, step.cursorCol);
-        EXPECT_EQ(state.hoverRow, step.cursorRow);
-        EXPECT_EQ(state.selectedCol, step.selectedCol);
-        EXPECT_EQ(state.selectedRow, step.selectedRow);
-        EXPECT_EQ(newSounds(), step.sounds);
-        EXPECT_EQ(state.score, step.score);
-        ASSERT_EQ(ballCount(), step.balls);
+    std::string s = state.hoverCol < 0 ? "-" : square(state.hoverCol, state.hoverRow);
+    s += state.selectedCol < 0 ? "" : " sel" + square(state.selectedCol, state.selectedRow);
+    s += state.gameRunning == 0 ? " off" : "";
+    s += " b" + std::to_string(ballCount());
+    s += state.score == 0 ? "" : " pts" + std::to_string(state.score);
+    s += state.overlayPage == 0 ? "" : " page" + std::to_string(state.overlayPage);
+    s += state.nameEntryActive == 0 ? "" : " prompt:" + state.typedName;
+    for (std::int32_t sound : newSounds()) {
+        s += " s" + std::to_string(sound);
     }
-    const auto undone = boardPicture();
-    for (std::size_t row = 0; row < kStartBoard.size(); ++row) {
-        EXPECT_EQ(undone[row], kStartBoard[row]);
-    }
+    return s;
 }
 
-TEST(KeyboardPlay, HeldArrowMovesOncePerDesktopRepeatNotPerPass) {
-    prepareBoard(kStartBoard);
-    // Strokes reaching each read while Right is held: its press, then the desktop's repeats.
-    const int strokes[] = {1, 0, 0, 1, 0, 2, 0, 5};
-    const std::int32_t wantCol[] = {4, 4, 4, 5, 5, 7, 7, 8};
-    for (std::size_t i = 0; i < std::size(strokes); ++i) {
-        for (int s = 0; s < strokes[i]; ++s) {
-            fake::pressKey(key::kRight);
-        }
-        pass();
-        ASSERT_EQ(state.hoverCol, wantCol[i]) << "read " << i;
-    }
-}
-
-TEST(KeyboardPlay, SpaceObeysTheClickFilterLikeTheLeftButton) {
-    prepareBoard(kStartBoard);
-    typeKeys("UUUUUllll"); // on the blue ball: every accepted click plays the select sound
-    newSounds();
-    tapKey(key::kSpace);
-    tapKey(key::kEnter); // released inside the lock-out of the click before: lost
-    fake::pressKey(key::kSpace);
-    runFor(1000); // held: one click, once the lock-out is over
-    EXPECT_EQ(newSounds(), (std::vector<std::int32_t>{sound::kFieldSelect, sound::kFieldSelect}));
-}
-
-TEST(KeyboardPlay, MouseAndKeyboardHandTheBoardOver) {
-    prepareBoard(kStartBoard);
-    typeKeys("R");
-    ASSERT_EQ(state.keyCursorShown, 1);
-    // The pointer moves: the mouse points again, and Space on the hidden cursor does nothing.
-    pointAt(squarePoint(0, 4));
-    pass();
-    EXPECT_EQ(state.keyCursorShown, 0);
-    EXPECT_EQ(state.hoverCol, 0);
-    EXPECT_EQ(state.hoverRow, 4);
-    typeKeys(" ");
-    EXPECT_EQ(state.selectedCol, -1);
-    // The next arrow brings the cursor back where it was left, whatever the pointer points at.
-    typeKeys("D");
-    EXPECT_EQ(state.hoverCol, 4);
-    EXPECT_EQ(state.hoverRow, 4);
-    // A click lands where the pointer is, not on the cursor.
-    clickOn(8, 0);
-    EXPECT_EQ(state.keyCursorShown, 0);
-    EXPECT_EQ(state.selectedCol, 8);
-    EXPECT_EQ(state.selectedRow, 0);
-}
-
-TEST(KeyboardPlay, FacesReactToTheCursorAsToThePointer) {
-    prepareBoard(kStartBoard);
-    Cell& blue = cellAt(0, 0);
-    for (bool cursorOnBall : {false, true}) {
-        if (cursorOnBall) {
-            typeKeys("UUUUUllll");
-        }
-        blue.expression = 3;
-        blue.expressionUntil = fake::dev.tick + 1000;
-        runFrame();
-        // Pointed at and not selected, the ball shows fear: its idle expression is cut off.
-        EXPECT_EQ(blue.expression, cursorOnBall ? 0 : 3);
-    }
-}
-
-struct MenuKeyCase {
-    const char* what;
-    std::int32_t runningBefore, pageBefore;
-    KeyCode code;
-    bool ctrl;
-    std::int32_t runningAfter, pageAfter;
-};
-
-TEST(KeyboardPlay, MenuKeysActOncePerPressLikeTheirTabs) {
-    const MenuKeyCase cases[] = {
-        {"Ctrl+N starts a game", 0, page::kNone, key::kN, true, 1, page::kNone},
-        {"Ctrl+N ends it", 1, page::kNone, key::kN, true, 0, page::kNone},
-        {"N alone is no menu key", 0, page::kNone, key::kN, false, 0, page::kNone},
-        {"F1 opens help", 1, page::kNone, key::kF1, false, 1, page::kHelp},
-        {"F1 closes it", 1, page::kHelp, key::kF1, false, 1, page::kNone},
-        {"F1 replaces the list", 0, page::kHighScores, key::kF1, false, 0, page::kHelp},
-        {"Ctrl+H opens the list", 0, page::kNone, key::kH, true, 0, page::kHighScores},
-        {"Ctrl+H closes it", 0, page::kHighScores, key::kH, true, 0, page::kNone},
+TEST(KeyboardPlay, GameMenuAndNamePromptByKeysAlone) {
+    prepareBoard({"b.......r", ".........", ".........", ".........", "rrrr.....", ".........",
+                  ".........", "........y", ".......y."});
+    const std::pair<const char*, const char*> script[] = {
+        {"R", "4,4 b8"}, // the first arrow only shows the cursor, at the centre
+        {"UUUUUlllll", "0,0 b8"},
+        {" !_", "0,0 sel0,0 b8 s14 s14"}, // select; lost in the lock-out; held: one click
+        {">", "3,0 sel0,0 b8"},           // one square per repeat, not per pass
+        {"RRRRRR ", "8,0 sel8,0 b8 s14"},
+        {"dddddddddd\n", "8,8 b8 s11"}, // walled in: refused
+        {"UUUUUUUU LLLLDDDD\n", "4,4 b3 pts25 s14 s10"},
+        {"z", "4,4 b8 s12"},
+        {"m ", "0,4 b8"}, // the mouse takes over; Space on the hidden cursor does nothing
+        {"D", "4,4 b8"},  // back where it was left
+        {"UUUULLLL@\n R1hn", "0,0 b8 prompt:HN"},
+        {"@1", "0,0 b8 page2 s12"},
+        {"1h", "0,0 b8 page1 s12 s12"},
+        {"h", "0,0 b8 s12"},
+        {"n", "- off b8 s12"},
+        {"n", "0,4 b3 s12"}, // a new game ("Mittel"): the pointer points till the next arrow
     };
-    for (const MenuKeyCase& c : cases) {
-        SCOPED_TRACE(c.what);
-        prepareGame();
-        state.gameRunning = c.runningBefore;
-        state.overlayPage = c.pageBefore;
-        if (c.ctrl) {
-            fake::pressKey(key::kLeftCtrl);
-        }
-        fake::pressKey(c.code);
-        for (int held = 0; held < 50; ++held) { // held for half a second: acts once
-            pass();
-        }
-        EXPECT_EQ(state.gameRunning, c.runningAfter);
-        EXPECT_EQ(state.overlayPage, c.pageAfter);
-        const bool acted = c.runningAfter != c.runningBefore || c.pageAfter != c.pageBefore;
-        EXPECT_EQ(newSounds(), acted ? std::vector<std::int32_t>{sound::kMenuSelect}
-                                     : std::vector<std::int32_t>{});
+    for (const auto& [keys, want] : script) {
+        type(keys);
+        ASSERT_EQ(shown(), want) << "after " << keys;
     }
-}
-
-TEST(KeyboardPlay, NamePromptKeepsEveryKeyForTheName) {
-    prepareBoard(kStartBoard);
-    typeKeys("UUUUUllll"); // the cursor on the blue ball
-    newSounds();
-    // A game started while the prompt is still open: the board runs, the keys still type.
-    state.nameEntryActive = 1;
-    typeKeys("\n R");
-    tapKey(key::kF1);
-    tapWithCtrl(key::kH);
-    tapWithCtrl(key::kN);
-    EXPECT_EQ(state.typedName, "HN");
-    EXPECT_EQ(state.nameEntryActive, 1);
-    EXPECT_EQ(state.gameRunning, 1);
-    EXPECT_EQ(state.overlayPage, page::kNone);
-    EXPECT_EQ(state.hoverCol, 0);
-    EXPECT_EQ(state.hoverRow, 0);
-    EXPECT_EQ(state.selectedCol, -1);
-    EXPECT_EQ(newSounds(), std::vector<std::int32_t>{});
 }
 
 } // namespace
