@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace game {
@@ -15,68 +16,57 @@ namespace {
 
 using namespace test;
 
-void hold(KeyCode code, bool ctrl, std::uint32_t ms) {
-    if (ctrl) {
-        fake::pressKey(key::kLeftCtrl);
-    }
-    fake::pressKey(code);
-    runFor(ms);
-    fake::releaseKey(code);
-    fake::releaseKey(key::kLeftCtrl);
-    pass();
-}
+struct KeyUse {
+    char name; // in the script
+    KeyCode code;
+    bool ctrl;
+    int strokes;          // its press and the desktop's repeats, all reaching one read
+    std::uint32_t holdMs; // held this long after that read
+    bool waits;           // a click that waits for the lock-out of the click before
+};
 
-// U D L R the arrows, u d l r the keypad's; ' ' Space and '\n' Return once the last click's
-// lock-out is over, '!' Return at once, '_' Space held for a second; '>' Right held, its press and
-// two of the desktop's repeats reaching one read; z Ctrl+Z; n Ctrl+N, h Ctrl+H and 1 F1, each held
-// for half a second; m the mouse moved onto (0, 4); @ the name prompt opened or closed.
+constexpr KeyUse kKeys[] = {
+    {'U', key::kUp, false, 1, 0, false},         {'D', key::kDown, false, 1, 0, false},
+    {'L', key::kLeft, false, 1, 0, false},       {'R', key::kRight, false, 1, 0, false},
+    {'u', key::kKeypadUp, false, 1, 0, false},   {'d', key::kKeypadDown, false, 1, 0, false},
+    {'l', key::kKeypadLeft, false, 1, 0, false}, {'r', key::kKeypadRight, false, 1, 0, false},
+    {'>', key::kRight, false, 3, 300, false},    {' ', key::kSpace, false, 1, 0, true},
+    {'\n', key::kEnter, false, 1, 0, true},      {'!', key::kEnter, false, 1, 0, false},
+    {'_', key::kSpace, false, 1, 1000, false},   {'z', key::kZ, true, 1, 0, false},
+    {'n', key::kN, true, 1, 500, false},         {'h', key::kH, true, 1, 500, false},
+    {'1', key::kF1, false, 1, 500, false},
+};
+
+// Keys by name; besides them, m moves the mouse onto (0, 4) and @ opens or closes the name prompt.
 void type(const std::string& keys) {
-    const KeyCode arrows[] = {key::kUp,         key::kDown,       key::kLeft,
-                              key::kRight,      key::kKeypadUp,   key::kKeypadDown,
-                              key::kKeypadLeft, key::kKeypadRight};
     for (char c : keys) {
-        const bool click = c == ' ' || c == '\n';
+        if (c == 'm') {
+            pointAt(squarePoint(0, 4));
+            pass();
+            continue;
+        }
+        if (c == '@') {
+            state.nameEntryActive = 1 - state.nameEntryActive;
+            continue;
+        }
+        const KeyUse& k = *std::find_if(std::begin(kKeys), std::end(kKeys),
+                                        [c](const KeyUse& use) { return use.name == c; });
         for (int guard = 0;
-             click && guard < 100 && !deadlinePassed(state.clickLockUntil, fake::dev.tick);
+             k.waits && guard < 100 && !deadlinePassed(state.clickLockUntil, fake::dev.tick);
              ++guard) {
             pass();
         }
-        switch (c) {
-        case ' ':
-            tapKey(key::kSpace);
-            break;
-        case '\n':
-        case '!':
-            tapKey(key::kEnter);
-            break;
-        case '_':
-            hold(key::kSpace, false, 1000);
-            break;
-        case '>':
-            fake::pressKey(key::kRight);
-            fake::pressKey(key::kRight);
-            hold(key::kRight, false, 300);
-            break;
-        case 'z':
-            hold(key::kZ, true, 10);
-            break;
-        case 'n':
-        case 'h':
-            hold(c == 'n' ? key::kN : key::kH, true, 500);
-            break;
-        case '1':
-            hold(key::kF1, false, 500);
-            break;
-        case 'm':
-            pointAt(squarePoint(0, 4));
-            pass();
-            break;
-        case '@':
-            state.nameEntryActive = 1 - state.nameEntryActive;
-            break;
-        default:
-            tapKey(arrows[std::string("UDLRudlr").find(c)]);
+        if (k.ctrl) {
+            fake::pressKey(key::kLeftCtrl);
         }
+        for (int stroke = 0; stroke < k.strokes; ++stroke) {
+            fake::pressKey(k.code);
+        }
+        pass();
+        runFor(k.holdMs);
+        fake::releaseKey(k.code);
+        fake::releaseKey(key::kLeftCtrl);
+        pass();
     }
     runUntilSettled();
 }
