@@ -18,6 +18,9 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"a tab slides out in fourteen passes and back in forty-five",
                  "point 5,220; pass 13; tab3=-4; pass; tab3=0; point 320,240; pass 44; "
                  "tab3=-132; pass; tab3=-134"},
+        Scenario{"a rested tab is pointed at over its ten visible columns, between its edges",
+                 "point 10,60; pass; tab0=-134; point 5,80; pass; tab0=-134; point 5,40; pass; "
+                 "tab0=-134; point 9,41; pass; tab0=-124; point 0,79; pass; tab0=-114"},
         Scenario{"the opening sound plays once per tab",
                  "point 5,220; pass 3; sounds=open; quiet; point 5,265; run 300; sounds=open"},
         Scenario{"a page slides in and a click on it closes it and nothing else",

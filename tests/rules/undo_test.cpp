@@ -19,6 +19,10 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"the button takes back the move and its new balls",
                  "send 0,8 1,8; settle; balls=9; quiet; undo; board=start moves=0 sounds=menu",
                  kBoard},
+        Scenario{"the button's area begins at 582,443",
+                 "send 0,8 1,8; settle; at 581,460; moves=1; at 600,442; moves=1; at 582,443; "
+                 "moves=0 board=start",
+                 kBoard},
         Scenario{"a second undo does nothing and is silent",
                  "send 0,8 1,8; settle; undo; quiet; key Z; ctrl Z; ctrl Y; board=start sounds=",
                  kBoard},

@@ -1,6 +1,7 @@
 #include "shell/main_loop.hpp"
 
 #include "media/input.hpp"
+#include "rules/board.hpp"
 #include "shell/game_state.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
@@ -130,6 +131,7 @@ TEST(MainLoop, ClockJumpsOfWeeksOrHalfTheTickRangeLockNothingOut) {
 
 TEST(MainLoop, RightButtonHeldKeepsTheSelectionCleared) {
     start(0);
+    cellAt(3, 4).color = 1; // a ball there: only the button clears the selection
     fake::pressButton(1);
     for (int pass = 0; pass < 50; ++pass) {
         state.selectedCol = 3;

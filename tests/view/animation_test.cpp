@@ -63,6 +63,17 @@ TEST(Faces, FirstTrialThatSucceedsWinsAndANoisyOneIsHeardWhileTheSoundIsOn) {
     }
 }
 
+TEST(Faces, ABlinkStartsWithAChanceOfTwoIn2501) {
+    test::prepareGame();
+    int blinks = 0;
+    for (int i = 0; i < 250100; ++i) {
+        Cell cell{};
+        startExpressions(cell);
+        blinks += cell.expression == expression::kBlink ? 1 : 0;
+    }
+    EXPECT_NEAR(blinks, 200, 50); // three in 2501 would give 300
+}
+
 TEST(Faces, ExpressionEndsOnceTheClockIsPastItsEndOrJumpedFarBeyond) {
     Cell cell{};
     const std::uint32_t now = 0xFFFFFFF0u; // its end lies across the wrap
