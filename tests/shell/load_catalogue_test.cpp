@@ -27,7 +27,6 @@ protected:
         PictureLoading::SetUp();
         closeSound();
         ASSERT_EQ(initSound(), 1);
-        std::filesystem::create_directory(folder.path() / "data");
         for (const PictureEntry& picture : kPictures) {
             const std::string name = picture.file;
             const auto pixel = [](int x, int) { return x % 2 == 0 ? 0xFF00FFu : 0x204060u; };
@@ -54,10 +53,7 @@ protected:
 };
 
 TEST_F(LoadCatalogue, EveryPictureIsLoadedWithTheKeyItEndsUpWith) {
-    {
-        test::InFolder inData(folder.path());
-        loadCatalogue();
-    }
+    loadCatalogue(folder.path().string() + "/");
     for (const PictureEntry& picture : kPictures) {
         SCOPED_TRACE(picture.file);
         const SpriteSlot& slot = display.sprites[static_cast<std::size_t>(picture.id)];
@@ -74,10 +70,7 @@ TEST_F(LoadCatalogue, EveryPictureIsLoadedWithTheKeyItEndsUpWith) {
 }
 
 TEST_F(LoadCatalogue, EverySoundIsLoadedAndThreeGetTheirVolumes) {
-    {
-        test::InFolder inData(folder.path());
-        loadCatalogue();
-    }
+    loadCatalogue(folder.path().string() + "/");
     for (const SoundEntry& sound : kSounds) {
         EXPECT_NE(sounds.slots[static_cast<std::size_t>(sound.id)], 0) << sound.file;
     }
@@ -89,11 +82,8 @@ TEST_F(LoadCatalogue, EverySoundIsLoadedAndThreeGetTheirVolumes) {
 }
 
 TEST_F(LoadCatalogue, AMissingPictureLeavesOnlyItsNumberEmpty) {
-    std::filesystem::remove(folder.file("data/Undo.bmp"));
-    {
-        test::InFolder inData(folder.path());
-        loadCatalogue();
-    }
+    std::filesystem::remove(folder.file("Undo.bmp"));
+    loadCatalogue(folder.path().string() + "/");
     EXPECT_EQ(display.sprites[6].surface, nullptr);
     EXPECT_NE(display.sprites[7].surface, nullptr);
     EXPECT_NE(display.sprites[38].surface, nullptr);
