@@ -46,12 +46,12 @@ if(PROJECT_IS_TOP_LEVEL)
     set(CPACK_PACKAGE_VENDOR "Die Wichtelwerkstatt")
     set(CPACK_PACKAGE_CONTACT "Die Wichtelwerkstatt <maintainers@users.noreply.c-seed-58528a63.example>")
     set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Christmas puzzle: move the balls into rows of five")
+    # Follows the summary line in the package's description.
     set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-        "Christmas puzzle: move the balls into rows of five
- A small Christmas puzzle game with a German interface. On a 9 x 9 board
- seen at a slant you move Christmas-tree balls with faces along free paths;
- five or more of one colour in a line burst into shards and score, and the
- drop of new balls that fills the board ends the game.")
+        "A small Christmas puzzle game with a German interface. On a 9 x 9 board
+seen at a slant you move Christmas-tree balls with faces along free paths;
+five or more of one colour in a line burst into shards and score, and the
+drop of new balls that fills the board ends the game.")
     set(CPACK_DEBIAN_PACKAGE_SECTION games)
     set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
     # The dependencies are the shared libraries the executable links, as dpkg-shlibdeps finds

@@ -16,10 +16,21 @@ cleanup() {
 }
 trap cleanup EXIT
 
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" 2>/dev/null &
-xserver=$!
-read -r -t 20 display <"$work/displayfd"
+# A private X server: on display ZV_DISPLAY when given, else on the first free one.
+if [ -n "${ZV_DISPLAY:-}" ]; then
+    Xvfb ":$ZV_DISPLAY" -screen 0 640x480x24 -nolisten tcp 2>/dev/null &
+    xserver=$!
+    display=$ZV_DISPLAY
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$display" ] && break
+        sleep 0.1
+    done
+else
+    mkfifo "$work/displayfd"
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" 2>/dev/null &
+    xserver=$!
+    read -r -t 20 display <"$work/displayfd" || { echo "no X server" >&2; exit 1; }
+fi
 export DISPLAY=:$display
 
 # A home of its own, so the player's scores stay untouched where the game keeps them there.
@@ -39,10 +50,12 @@ xdotool mousemove_relative -- 330 180
 sleep 2
 mkdir -p "$(dirname "$out")"
 /usr/bin/import -window root "$out"
-xdotool key Escape
-for _ in $(seq 100); do
-    kill -0 "$game" 2>/dev/null || break
-    sleep 0.1
+for _ in $(seq 20); do
+    xdotool key Escape
+    for _ in $(seq 10); do
+        kill -0 "$game" 2>/dev/null || break 2
+        sleep 0.1
+    done
 done
 wait "$game"
 game=

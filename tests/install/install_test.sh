@@ -16,6 +16,7 @@ cleanup() {
 trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
+    [ -s "$work/game.err" ] && cat "$work/game.err" >&2
     exit 1
 }
 
@@ -40,24 +41,45 @@ if command -v appstreamcli >/dev/null; then
         fail "metainfo"
 fi
 
-# A private X server on the first free display.
-mkfifo "$work/displayfd"
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" 2>/dev/null &
-xserver=$!
-read -r -t 20 display <"$work/displayfd" || fail "no X server"
+# A private X server: on display ZV_DISPLAY when given, else on the first free one.
+if [ -n "${ZV_DISPLAY:-}" ]; then
+    Xvfb ":$ZV_DISPLAY" -screen 0 640x480x24 -nolisten tcp 2>/dev/null &
+    xserver=$!
+    display=$ZV_DISPLAY
+    for _ in $(seq 100); do
+        [ -e "/tmp/.X11-unix/X$display" ] && break
+        sleep 0.1
+    done
+else
+    mkfifo "$work/displayfd"
+    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" 2>/dev/null &
+    xserver=$!
+    read -r -t 20 display <"$work/displayfd" || { echo "no X server" >&2; exit 1; }
+fi
 export DISPLAY=:$display
 
 mkdir "$work/elsewhere" "$work/home"
 cd "$work/elsewhere"
 HOME=$work/home XDG_DATA_HOME=$work/home/.local/share SDL_AUDIODRIVER=dummy \
-    "$prefix/bin/zuravozidizuvav" &
+    "$prefix/bin/zuravozidizuvav" 2>"$work/game.err" &
 game=$!
-timeout 20 xdotool search --sync --name '^Zuravozidizuvav$' >/dev/null || fail "no window"
-xdotool key Escape
+shown=no
 for _ in $(seq 200); do
-    kill -0 "$game" 2>/dev/null || break
+    xdotool search --name '^Zuravozidizuvav$' >/dev/null && { shown=yes; break; }
+    kill -0 "$game" 2>/dev/null || fail "the game ended before its window"
     sleep 0.1
 done
+[ "$shown" = yes ] || fail "no window"
+# Escape until the game has ended: a key pressed before the window has the keyboard focus is
+# not the game's.
+for _ in $(seq 20); do
+    xdotool key Escape
+    for _ in $(seq 10); do
+        kill -0 "$game" 2>/dev/null || break 2
+        sleep 0.1
+    done
+done
+kill -0 "$game" 2>/dev/null && fail "still running after Escape"
 status=0
 wait "$game" || status=$?
 game=

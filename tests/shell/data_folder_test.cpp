@@ -44,6 +44,7 @@ TEST(DataFolder, WithoutItsFontTheGameEndsBeforeAnyWindowWithCode1) {
     test::TempFolder folder;
     fs::create_directory(folder.path() / "data");
     fake::reset(test::kStartTick);
+    fake::dev.closeRequested = true; // a game that started anyway ends at once
     EXPECT_EQ(startUp(), 1);
     EXPECT_FALSE(fake::dev.windowOpen);
     EXPECT_FALSE(fake::dev.videoStarted);
