@@ -22,7 +22,8 @@ std::string programFolder();
 std::string preferenceFolder();
 
 // --- keyboard and mouse ---
-// One byte per key position code; 0x80 = down.
+// One byte per key position code: bit 7 (0x80) = down; bits 0..6 = how often the key was pressed
+// or repeated by the desktop's auto-repeat since the last read, at most 127.
 using KeySnapshot = std::array<std::uint8_t, 256>;
 
 // Fills keys with the current state. False while the game is not the active window: the caller

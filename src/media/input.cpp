@@ -93,6 +93,13 @@ std::int32_t keyReleased(KeyCode code) {
     return releasedOnce(code);
 }
 
+std::int32_t keyStrokes(KeyCode code) {
+    if (code < 0 || code > 255) {
+        return 0;
+    }
+    return keyboard.keyState[static_cast<std::size_t>(code)] & 0x7F;
+}
+
 void closeKeyboard() {
     keyboard = KeyboardState{};
 }

@@ -40,7 +40,16 @@ constexpr KeyCode kB = 48;
 constexpr KeyCode kN = 49;
 constexpr KeyCode kM = 50;
 constexpr KeyCode kSpace = 57;
+constexpr KeyCode kF1 = 59;
+constexpr KeyCode kKeypadUp = 72; // the keypad's 8, 4, 6 and 2, whatever Num Lock says
+constexpr KeyCode kKeypadLeft = 75;
+constexpr KeyCode kKeypadRight = 77;
+constexpr KeyCode kKeypadDown = 80;
 constexpr KeyCode kKeypadEnter = 156;
+constexpr KeyCode kUp = 200;
+constexpr KeyCode kLeft = 203;
+constexpr KeyCode kRight = 205;
+constexpr KeyCode kDown = 208;
 constexpr KeyCode kAny = -1;
 } // namespace key
 
@@ -55,6 +64,9 @@ std::int32_t keyDown(KeyCode code);
 // 1 exactly once after a key that was asked about while down is seen up. For key::kAny: 1 if
 // that happened for any key 0..254.
 std::int32_t keyReleased(KeyCode code);
+// How often the key went down in the snapshot's time: its press and the desktop's auto-repeats
+// while it was held, 0..127.
+std::int32_t keyStrokes(KeyCode code);
 void closeKeyboard();
 
 // --- mouse ---

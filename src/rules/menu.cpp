@@ -118,8 +118,11 @@ void updateMenuTabs() {
     }
 }
 
-void runMenuAction() {
-    switch (state.menuAction) {
+namespace {
+
+// The action of a tab, whether chosen by a click or from the keyboard.
+void carryOut(std::int32_t action) {
+    switch (action) {
     case tab::kGame:
         // Ending a game simply stops it: the board stays, no high-score check, and the last
         // move may still be undone with the keys.
@@ -160,9 +163,20 @@ void runMenuAction() {
     default:
         break;
     }
+}
+
+} // namespace
+
+void runMenuAction() {
+    carryOut(state.menuAction);
     if (state.menuSliding == 0) {
         state.lastOpenedItem = -1;
     }
+}
+
+void chooseMenuEntry(std::int32_t entry) {
+    play(sound::kMenuSelect);
+    carryOut(entry);
 }
 
 void closeOverlayPageOnClick() {
@@ -172,9 +186,13 @@ void closeOverlayPageOnClick() {
         std::abs(state.mouseX - middleX) < kOverlayWidth / 2 &&
         std::abs(state.mouseY - middleY) < kOverlayHeight / 2) {
         state.leftClick = 0;
-        state.overlayPage = page::kNone;
-        play(sound::kMenuSelect);
+        closeOverlayPage();
     }
+}
+
+void closeOverlayPage() {
+    state.overlayPage = page::kNone;
+    play(sound::kMenuSelect);
 }
 
 } // namespace game

@@ -55,4 +55,10 @@ void runMenuAction();
 // A left click on the open page closes it and is used up.
 void closeOverlayPageOnClick();
 
+// A tab's action chosen from the keyboard: the click sound and the action, as a click on it.
+void chooseMenuEntry(std::int32_t entry);
+
+// Closes the open page with the sound of a closing click.
+void closeOverlayPage();
+
 } // namespace game

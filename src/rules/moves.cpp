@@ -52,6 +52,11 @@ void checkSelection() {
     }
 }
 
+ScreenPoint pointingCentre(std::int32_t col, std::int32_t row) {
+    const ScreenPoint origin = squareOrigin(col, row);
+    return {origin.x + kPointOffsetX, origin.y + kPointOffsetY};
+}
+
 void pointAtSquare() {
     state.hoverCol = -1;
     state.hoverRow = -1;
@@ -60,9 +65,9 @@ void pointAtSquare() {
     }
     for (std::int32_t row = 0; row < kBoardSize; ++row) {
         for (std::int32_t col = 0; col < kBoardSize; ++col) {
-            const ScreenPoint origin = squareOrigin(col, row);
-            if (std::abs(state.mouseX - (origin.x + kPointOffsetX)) < kPointReachX &&
-                std::abs(state.mouseY - (origin.y + kPointOffsetY)) < kPointReachY) {
+            const ScreenPoint centre = pointingCentre(col, row);
+            if (std::abs(state.mouseX - centre.x) < kPointReachX &&
+                std::abs(state.mouseY - centre.y) < kPointReachY) {
                 // No break: where two areas overlap, the square later in scan order wins.
                 state.hoverCol = col;
                 state.hoverRow = row;

@@ -2,6 +2,8 @@
 // Selecting a ball, pointing at squares, sending the selected ball to an empty square and walking
 // it there one square per 50 ms.
 
+#include "rules/board.hpp"
+
 #include <cstdint>
 
 namespace game {
@@ -10,6 +12,9 @@ constexpr std::uint32_t kWalkStepMs = 50;
 
 // A selected ball whose square has become empty is no longer selected.
 void checkSelection();
+
+// The middle of a square's pointing area: the point a player aims at.
+ScreenPoint pointingCentre(std::int32_t col, std::int32_t row);
 
 // Finds the square under the mouse (hoverCol, hoverRow), or -1/-1; only while a game runs.
 void pointAtSquare();

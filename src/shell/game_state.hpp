@@ -91,6 +91,16 @@ struct GameState {
     std::int32_t ctrlSLatch = 0;
     std::int32_t quitRequested = 0; // "Ende" chosen: the loop ends after this pass
 
+    // --- keyboard play ---
+    std::int32_t keyCursorShown = 0; // 1 while the arrow keys, not the mouse, point at the board
+    std::int32_t keyCursorCol = kBoardSize / 2; // the first time at the centre
+    std::int32_t keyCursorRow = kBoardSize / 2;
+    std::int32_t pointerX = 0; // the mouse's own position at the last pass
+    std::int32_t pointerY = 0;
+    std::int32_t ctrlNLatch = 0;
+    std::int32_t f1Latch = 0;
+    std::int32_t ctrlHLatch = 0;
+
     // --- name entry and high scores ---
     std::int32_t nameEntryActive = 0;
     Text typedName;
@@ -156,8 +166,8 @@ struct GameState {
 
 extern GameState state;
 
-// Back to the state of a process that has just started: every field zero, every text empty,
-// no shards.
+// Back to the state of a process that has just started: every field zero (the keyboard cursor
+// at the centre), every text empty, no shards.
 void resetGameState();
 
 // The help and credit pages' lines.

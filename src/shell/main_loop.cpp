@@ -5,6 +5,7 @@
 #include "rules/undo.hpp"
 #include "rules/update_game.hpp"
 #include "shell/game_state.hpp"
+#include "shell/keyboard_play.hpp"
 #include "shell/name_entry.hpp"
 #include "view/frame.hpp"
 
@@ -55,7 +56,9 @@ bool mainLoopPass() {
 
     state.mouseX = mousePosX();
     state.mouseY = mousePosY();
-    state.leftClick = mouseButtonDown(1);
+    steerBoardCursor();
+    // Space and Return on the keyboard cursor press the left button, through the same filter.
+    state.leftClick = mouseButtonDown(1) != 0 || keyboardClick() != 0 ? 1 : 0;
     state.rightClick = mouseButtonDown(2);
     if (state.rightClick == 1) {
         state.selectedCol = -1;
@@ -89,6 +92,7 @@ bool mainLoopPass() {
     if (held(key::kLeftCtrl, key::kZ)) {
         undoMove();
     }
+    runMenuKeys();
     // A window closed by the system ends the game like Escape, so the scores are still saved.
     if (keyDown(key::kEscape) != 0 || device::closeRequested()) {
         return false;

@@ -9,8 +9,9 @@ constexpr std::uint32_t kFrameIntervalMs = 25;
 constexpr std::uint32_t kFpsSampleMs = 1000;
 constexpr std::uint32_t kPassSleepMs = 10;
 
-// One pass: input, click filter, frame decision, FPS sample, name entry, hot keys, update,
-// drawing, sleep. Returns false when the game is to end (Escape, or "Ende" chosen in the menu).
+// One pass: input, keyboard cursor, click filter, frame decision, FPS sample, name entry, hot
+// keys and menu keys, update, drawing, sleep. Returns false when the game is to end (Escape, or
+// "Ende" chosen in the menu).
 bool mainLoopPass();
 
 // Runs passes until the game ends.

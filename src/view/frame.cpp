@@ -183,8 +183,10 @@ void renderFrame() {
     drawShards();
     // 16. Page mascot.
     drawPageMascot();
-    // 17. Mouse cursor.
-    drawSpriteKeyed(sprite::kCursor, state.mouseX, state.mouseY);
+    // 17. Mouse cursor; hidden while the keyboard steers, as the highlight shows where it is.
+    if (state.keyCursorShown == 0) {
+        drawSpriteKeyed(sprite::kCursor, state.mouseX, state.mouseY);
+    }
     // 18. Front snow: flakes 100..199, over everything.
     drawSnow(kRearFlakes, kSnowflakes);
     // 19. Show the picture.

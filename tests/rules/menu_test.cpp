@@ -1,150 +1,65 @@
-#include "rules/menu.hpp"
-
-#include "rules/board.hpp"
-#include "shell/catalogue.hpp"
+#include "shell/game_state.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
+#include "support/scenario.hpp"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-namespace game {
+namespace game::test {
 namespace {
 
-using test::newSounds;
-using test::pass;
-
-// Where the mouse meets a rested tab: its 10 visible pixel columns.
-ScreenPoint tabPoint(std::int32_t index) {
-    return {5, state.menu[static_cast<std::size_t>(index)].y + 20};
+class Menu : public ::testing::TestWithParam<Scenario> {};
+TEST_P(Menu, Play) {
+    runScenario(GetParam());
 }
 
-class Menu : public ::testing::Test {
-protected:
-    void SetUp() override { test::prepareGame(); }
+// Tab i rests at y = 40, 85, 155, 200, 245, 315, 360, 430; its visible edge is x 0..9.
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, Menu,
+    ::testing::Values(
+        Scenario{"a tab slides out in fourteen passes and back in forty-five",
+                 "point 5,220; pass 13; tab3=-4; pass; tab3=0; point 320,240; pass 44; "
+                 "tab3=-132; pass; tab3=-134"},
+        Scenario{"the opening sound plays once per tab",
+                 "point 5,220; pass 3; sounds=open; quiet; point 5,265; run 300; sounds=open"},
+        Scenario{"a page slides in and a click on it closes it and nothing else",
+                 "tab 1; page=1 overlayx=640; pass 11; overlayx=200; pass; overlayx=160; "
+                 "put 4,4 r; let selcol=4 selrow=4; quiet; at 360,300; page=0 sel=4,4 "
+                 "sounds=menu; pass 11; overlayx=600; pass; overlayx=640"},
+        Scenario{"a click beside the page leaves it open; another tab replaces it",
+                 "tab 5; run 200; at 600,100; page=2; tab 6; page=3"},
+        Scenario{"the game tab starts a game and ends it keeping the board",
+                 "tab 0; running=1; save; let moves=1; tab 0; running=0 board=saved moves=1 "
+                 "entry=0"},
+        Scenario{"the difficulty cycles both ways, only between games",
+                 "tab 2; difficulty=3; tab 2; tab 2; difficulty=1; tab 2; difficulty=2; rtab 2; "
+                 "difficulty=1; rtab 2; difficulty=4; tab 0; quiet; tab 2; rtab 2; difficulty=4 "
+                 "noway=2"},
+        Scenario{"switching the sound off is heard, on is not",
+                 "tab 3; soundon=0 sounds=menu,open; quiet; tab 3; soundon=1 sounds="},
+        Scenario{"the end tab ends the program", "tab 7; quit=1 ended=1"}),
+    scenarioName);
 
-    static int passesUntil(bool (*done)()) {
-        int passes = 0;
-        while (!done() && passes < 1000) {
-            pass();
-            ++passes;
-        }
-        return passes;
-    }
-};
-
-TEST_F(Menu, TabSlidesOutInFourteenPassesAndBackInFortyFive) {
-    test::pointAt(tabPoint(3));
-    EXPECT_EQ(passesUntil([] { return state.menu[3].x == 0; }), 14);
-    test::pointAt({320, 240});
-    EXPECT_EQ(passesUntil([] { return state.menu[3].x == kTabRested; }), 45);
-}
-
-TEST_F(Menu, OpeningSoundPlaysOnceAndAgainForTheNextTab) {
-    test::pointAt(tabPoint(3));
-    for (int i = 0; i < 3; ++i) {
-        pass(); // still sliding out
-    }
-    EXPECT_EQ(newSounds(), std::vector<std::int32_t>{sound::kMenuOpen});
-    test::pointAt(tabPoint(4)); // straight on to the next tab
-    test::runFor(300);
-    EXPECT_EQ(newSounds(), std::vector<std::int32_t>{sound::kMenuOpen});
-}
-
-TEST_F(Menu, PageSlidesInInTwelvePassesAndAClickOnItClosesIt) {
-    test::clickAt(tabPoint(1));
-    ASSERT_EQ(state.overlayPage, page::kHighScores);
-    EXPECT_EQ(state.overlayX, kOverlayHidden); // the click does not close it in its own pass
-    EXPECT_EQ(passesUntil([] { return state.overlayX == kOverlayShown; }), 12);
-    newSounds();
-    cellAt(4, 4).color = 1;
-    state.selectedCol = 4;
-    state.selectedRow = 4;
-    test::clickAt({360, 300});
-    EXPECT_EQ(state.overlayPage, page::kNone);
-    EXPECT_EQ(state.selectedCol, 4); // the click went to the page only
-    EXPECT_EQ(newSounds(), std::vector<std::int32_t>{sound::kMenuSelect});
-    EXPECT_EQ(passesUntil([] { return state.overlayX == kOverlayHidden; }), 12);
-}
-
-TEST_F(Menu, ClickBesideTheOpenPageLeavesItOpen) {
-    test::clickAt(tabPoint(5));
-    test::runFor(200);
-    test::clickAt({600, 100});
-    EXPECT_EQ(state.overlayPage, page::kHelp);
-    test::clickAt(tabPoint(6)); // another page's tab replaces it
-    EXPECT_EQ(state.overlayPage, page::kCredits);
-}
-
-TEST_F(Menu, GameTabStartsAndEndsAGameKeepingTheBoard) {
-    test::clickAt(tabPoint(0));
-    ASSERT_EQ(state.gameRunning, 1);
-    const int balls = test::ballCount();
-    state.undoableMoves = 1;
-    test::clickAt(tabPoint(0));
-    EXPECT_EQ(state.gameRunning, 0);
-    EXPECT_EQ(test::ballCount(), balls);
-    EXPECT_EQ(state.undoableMoves, 1);
-    EXPECT_EQ(state.nameEntryActive, 0);
-}
-
-TEST_F(Menu, DifficultyCyclesForwardsAndBackwardsOnlyBetweenGames) {
-    std::vector<std::int32_t> seen;
-    for (int i = 0; i < 4; ++i) {
-        test::clickAt(tabPoint(2));
-        seen.push_back(state.difficulty);
-    }
-    EXPECT_EQ(seen, (std::vector<std::int32_t>{3, 4, 1, 2}));
-    test::clickAt(tabPoint(2), 1);
-    EXPECT_EQ(state.difficulty, 1);
-    test::clickAt(tabPoint(2), 1);
-    EXPECT_EQ(state.difficulty, 4);
-    test::clickAt(tabPoint(0)); // a game runs now
-    newSounds();
-    test::clickAt(tabPoint(2));
-    test::clickAt(tabPoint(2), 1);
-    EXPECT_EQ(state.difficulty, 4);
-    const std::vector<std::int32_t> sounds = newSounds();
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), sound::kNoWay), 2);
-}
-
-TEST_F(Menu, SwitchingTheSoundOffIsHeardAndOnIsNot) {
-    test::clickAt(tabPoint(3));
-    EXPECT_EQ(state.soundOn, 0);
-    // The click, then the tab starting to slide out, both before the switch.
-    EXPECT_EQ(newSounds(), (std::vector<std::int32_t>{sound::kMenuSelect, sound::kMenuOpen}));
-    test::clickAt(tabPoint(3));
-    EXPECT_EQ(state.soundOn, 1);
-    EXPECT_TRUE(newSounds().empty());
-}
-
-TEST_F(Menu, SnowSwitchedBackOnComesInFromAboveTheScreen) {
-    test::clickAt(tabPoint(4));
-    ASSERT_EQ(state.snowOn, 0);
-    test::runFor(20000); // every flake falls out and is parked
-    for (const Snowflake& flake : state.snow) {
-        ASSERT_EQ(flake.y, 500.0f);
-    }
-    test::clickAt(tabPoint(4));
+TEST(MenuActions, SnowSwitchedBackOnComesInFromAboveTheScreen) {
+    runScenario({"snow off", "tab 4; snowon=0"});
+    runFor(20000); // every flake falls out and is parked below the screen
+    ASSERT_TRUE(std::all_of(state.snow.begin(), state.snow.end(),
+                            [](const Snowflake& f) { return f.y == 500.0f; }));
+    clickAt({5, 265});
     EXPECT_EQ(state.snowOn, 1);
-    for (const Snowflake& flake : state.snow) {
-        EXPECT_LE(flake.y, 1.8f);
-        EXPECT_GE(flake.y, -200.0f);
-    }
+    EXPECT_TRUE(std::all_of(state.snow.begin(), state.snow.end(),
+                            [](const Snowflake& f) { return f.y <= 1.8f && f.y >= -200.0f; }));
 }
 
-TEST_F(Menu, EndTabEndsTheProgramAsEscapeWould) {
-    test::pointAt(tabPoint(7));
-    test::runFor(100);
+TEST(MenuActions, EndTabEndsThePassWithoutSleepOrFrame) {
+    prepareGame();
+    pointAt({5, 450});
+    runFor(100);
     const std::uint32_t slept = fake::dev.sleptMs;
     const std::int32_t bob = state.bobAngle;
     fake::pressButton(0);
     EXPECT_FALSE(pass());
-    EXPECT_EQ(state.quitRequested, 1);
-    EXPECT_EQ(fake::dev.sleptMs, slept); // no sleep and no frame after the update
+    EXPECT_EQ(fake::dev.sleptMs, slept);
     EXPECT_EQ(state.bobAngle, bob);
 }
 
 } // namespace
-} // namespace game
+} // namespace game::test

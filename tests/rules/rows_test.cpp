@@ -1,128 +1,79 @@
 #include "rules/rows.hpp"
 
-#include "shell/catalogue.hpp"
-#include "support/board_picture.hpp"
-#include "support/fake_device.hpp"
+#include "shell/game_state.hpp"
 #include "support/game_driver.hpp"
+#include "support/scenario.hpp"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
-
-namespace game {
+namespace game::test {
 namespace {
 
-using test::newSounds;
 using Board = std::array<const char*, kBoardSize>;
 
-int explosions(const std::vector<std::int32_t>& sounds) {
-    return static_cast<int>(std::count(sounds.begin(), sounds.end(), sound::kExplode));
+// Four reds across row 4 and a fifth below the gap at (4, 4); a green bystander.
+constexpr Board kAcross = {".........", ".........", ".........", ".........", "rrrr.....",
+                           ".........", "....r....", ".........", "........g"};
+
+class Rows : public ::testing::TestWithParam<Scenario> {};
+TEST_P(Rows, Play) {
+    runScenario(GetParam());
 }
 
-// Sends the ball on from to (4, 4) and waits until the walk is over and every marked ball burst.
-void completeAt44(ScreenPoint from) {
-    test::sendBall(from.x, from.y, 4, 4);
-    test::runUntilSettled();
-}
-
-struct RowCase {
-    const char* name;
-    Board board;
-    ScreenPoint mover;
-};
-
-class RowsInEveryDirection : public ::testing::TestWithParam<RowCase> {};
-
-TEST_P(RowsInEveryDirection, FiveInALineBurstForTwentyFivePointsAndBringNoNewBalls) {
-    test::prepareBoard(GetParam().board);
-    newSounds();
-    completeAt44(GetParam().mover);
-    EXPECT_EQ(state.score, 25);
-    EXPECT_EQ(test::ballCount(), 1); // only the green bystander is left
-    EXPECT_EQ(explosions(newSounds()), 1);
-}
+constexpr const char* kFiveBurst = "send 4,6 4,4; settle; score=25 balls=1 explode=1";
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, RowsInEveryDirection,
-    ::testing::Values(RowCase{"Across",
-                              {".........", ".........", ".........", ".........", "rrrr.....",
-                               ".........", "....r....", ".........", "........g"},
-                              {4, 6}},
-                      RowCase{"Down",
-                              {"....r....", "....r....", "....r....", "....r....", "......r..",
-                               ".........", ".........", ".........", "........g"},
-                              {6, 4}},
-                      RowCase{"DownRight",
-                              {"r........", ".r.......", "..r......", "...r.....", ".........",
-                               ".........", "....r....", ".........", "........g"},
-                              {4, 6}},
-                      RowCase{"UpRight",
-                              {".........", ".........", ".........", ".........", ".........",
-                               "...r.....", "..r.r....", ".r.......", "r.......g"},
-                              {4, 6}}),
-    [](const ::testing::TestParamInfo<RowCase>& param) { return std::string(param.param.name); });
+    Scenarios, Rows,
+    ::testing::Values(Scenario{"five across", kFiveBurst, kAcross},
+                      Scenario{"five down",
+                               "send 6,4 4,4; settle; score=25 balls=1 explode=1",
+                               {"....r....", "....r....", "....r....", "....r....", "......r..",
+                                ".........", ".........", ".........", "........g"}},
+                      Scenario{"five down to the right",
+                               kFiveBurst,
+                               {"r........", ".r.......", "..r......", "...r.....", ".........",
+                                ".........", "....r....", ".........", "........g"}},
+                      Scenario{"five up to the right",
+                               kFiveBurst,
+                               {".........", ".........", ".........", ".........", ".........",
+                                "...r.....", "..r.r....", ".r.......", "r.......g"}},
+                      Scenario{"four are no row and new balls drop",
+                               "send 4,6 4,4; settle; score=0 explode=0 balls=8",
+                               {".........", ".........", ".........", ".........", "rrr......",
+                                ".........", "....r....", ".........", "........g"}},
+                      Scenario{"a line of six is taken twice and scores thirty",
+                               "send 4,6 4,4; settle; explode=2 score=30",
+                               {".........", ".........", ".........", ".........", "rrrr.r...",
+                                ".........", "....r....", ".........", "........g"}},
+                      Scenario{"two crossing lines share a ball",
+                               "send 4,6 4,4; settle; explode=2 score=45 balls=1",
+                               {"....r....", "....r....", "....r....", "....r....", "rrrr.....",
+                                ".........", "....r....", ".........", "........g"}},
+                      Scenario{"balls still marked at the next search vanish without points",
+                               "rows; rowsfound=1; rows; rowsfound=0 balls=1 score=0",
+                               {"rrrrr....", ".........", ".........", ".........", ".........",
+                                ".........", ".........", ".........", "........g"}}),
+    scenarioName);
 
-TEST(Rows, FourInALineIsNoRowAndNewBallsDrop) {
-    test::prepareBoard({".........", ".........", ".........", ".........", "rrr......",
-                        ".........", "....r....", ".........", "........g"});
-    newSounds();
-    completeAt44({4, 6});
-    EXPECT_EQ(state.score, 0);
-    EXPECT_EQ(explosions(newSounds()), 0);
-    EXPECT_EQ(test::ballCount(), 5 + 3);
-}
-
-TEST(Rows, LineOfSixIsTakenTwiceAndScoresThirty) {
-    test::prepareBoard({".........", ".........", ".........", ".........", "rrrr.r...",
-                        ".........", "....r....", ".........", "........g"});
-    newSounds();
-    completeAt44({4, 6});
-    EXPECT_EQ(explosions(newSounds()), 2);
-    EXPECT_EQ(state.score, 30);
-}
-
-TEST(Rows, TwoCrossingLinesOfFiveShareOneBallAndScoreFortyFive) {
-    // Across row 4 and down column 4 meet at (4, 4).
-    test::prepareBoard({"....r....", "....r....", "....r....", "....r....", "rrrr.....",
-                        ".........", "....r....", ".........", "........g"});
-    newSounds();
-    completeAt44({4, 6});
-    EXPECT_EQ(explosions(newSounds()), 2);
-    EXPECT_EQ(state.score, 45);
-    EXPECT_EQ(test::ballCount(), 1);
-}
-
-TEST(Rows, MarkedBallsBurstOnePerDrawnFrameInScanOrder) {
-    test::prepareBoard({".........", ".........", ".........", ".........", "rrrr.....",
-                        ".........", "....r....", ".........", "........g"});
-    test::sendBall(4, 6, 4, 4);
-    while (state.ballMoving == 1) {
-        test::pass();
+TEST(RowsBurst, OneMarkedBallPerDrawnFrameInScanOrder) {
+    prepareBoard(kAcross);
+    sendBall(4, 6, 4, 4);
+    for (int i = 0; i < 1000 && state.ballMoving == 1; ++i) {
+        pass();
     }
     // The walk ended in this pass; its frame (if it drew one) burst the first ball already.
-    std::vector<int> ballsPerFrame;
+    std::vector<int> balls;
     for (int frame = 0; frame < 6; ++frame) {
-        test::runFrame();
-        ballsPerFrame.push_back(test::ballCount());
+        runFrame();
+        balls.push_back(ballCount());
+        for (std::int32_t col = 0; col < 5; ++col) { // the leftmost go first
+            EXPECT_EQ(cellAt(col, 4).color != 0, col >= 6 - balls.back()) << frame << "," << col;
+        }
     }
-    const int first = ballsPerFrame[0];
-    for (std::size_t k = 0; k < ballsPerFrame.size(); ++k) {
-        EXPECT_EQ(ballsPerFrame[k], std::max(first - static_cast<int>(k), 1)) << k;
+    for (std::size_t k = 0; k < balls.size(); ++k) {
+        EXPECT_EQ(balls[k], std::max(balls[0] - static_cast<int>(k), 1)) << k;
     }
     EXPECT_EQ(state.score, 25);
     EXPECT_EQ(listSize(state.shards), 5u * 11u);
 }
 
-TEST(Rows, BallsLeftMarkedWhenTheNextSearchRunsVanishWithoutPoints) {
-    test::prepareBoard({"rrrrr....", ".........", ".........", ".........", ".........",
-                        ".........", ".........", ".........", "........g"});
-    findRows();
-    ASSERT_EQ(state.rowsFound, 1);
-    findRows(); // before any ball burst
-    EXPECT_EQ(state.rowsFound, 0);
-    EXPECT_EQ(test::ballCount(), 1);
-    EXPECT_EQ(state.score, 0);
-}
-
 } // namespace
-} // namespace game
+} // namespace game::test

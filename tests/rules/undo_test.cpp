@@ -1,124 +1,45 @@
-#include "rules/undo.hpp"
+#include "support/scenario.hpp"
 
-#include "media/input.hpp"
-#include "shell/catalogue.hpp"
-#include "support/board_picture.hpp"
-#include "support/fake_device.hpp"
-#include "support/game_driver.hpp"
-
-#include <gtest/gtest.h>
-
-namespace game {
+namespace game::test {
 namespace {
 
-using test::boardPicture;
-using test::newSounds;
-using Picture = std::array<std::string, kBoardSize>;
+// Four reds in row 4 with a fifth below the gap, a green ball in the corner.
+constexpr std::array<const char*, kBoardSize> kBoard = {".........", ".........", ".........",
+                                                        ".........", "rrrr.....", ".........",
+                                                        "....r....", ".........", "g........"};
 
-constexpr ScreenPoint kUndoButton{600, 460};
-
-// Four reds in row 4 with a fifth below the gap, a green ball beside.
-class Undo : public ::testing::Test {
-protected:
-    void SetUp() override {
-        test::prepareBoard({".........", ".........", ".........", ".........", "rrrr.....",
-                            ".........", "....r....", ".........", "g........"},
-                           {2, 3, 4, 5, 6});
-        before = boardPicture();
-    }
-    Picture before;
-};
-
-TEST_F(Undo, ButtonTakesBackTheMoveAndItsNewBalls) {
-    test::sendBall(0, 8, 1, 8);
-    test::runUntilSettled();
-    ASSERT_EQ(test::ballCount(), 6 + 3);
-    newSounds();
-    test::clickAt(kUndoButton);
-    EXPECT_EQ(boardPicture(), before);
-    EXPECT_EQ(state.undoableMoves, 0);
-    EXPECT_EQ(newSounds(), std::vector<std::int32_t>{sound::kMenuSelect});
+class Undo : public ::testing::TestWithParam<Scenario> {};
+TEST_P(Undo, Play) {
+    runScenario(GetParam());
 }
 
-TEST_F(Undo, SecondUndoDoesNothingAndIsSilent) {
-    test::sendBall(0, 8, 1, 8);
-    test::runUntilSettled();
-    test::clickAt(kUndoButton);
-    const Picture undone = boardPicture();
-    newSounds();
-    test::tapKey(key::kZ); // Ctrl is not held: a plain Z does nothing either
-    fake::pressKey(key::kLeftCtrl);
-    test::tapKey(key::kZ);
-    EXPECT_EQ(boardPicture(), undone);
-    EXPECT_TRUE(newSounds().empty());
-}
-
-TEST_F(Undo, UndoAfterARefusedAttemptRestoresTheBoardOfThatAttempt) {
-    test::sendBall(0, 8, 1, 8);
-    test::runUntilSettled();
-    const Picture afterMove = boardPicture();
-    cellAt(0, 0).color = 0; // a square walled in by the board edge and two balls
-    cellAt(1, 0).color = 5;
-    cellAt(0, 1).color = 5;
-    const Picture walled = boardPicture();
-    test::sendBall(1, 8, 0, 0);
-    ASSERT_EQ(state.undoableMoves, 1);
-    test::clickAt(kUndoButton);
-    EXPECT_EQ(boardPicture(), walled);
-    EXPECT_NE(boardPicture(), afterMove);
-    EXPECT_EQ(state.undoableMoves, 0);
-}
-
-TEST_F(Undo, UndoDuringBurstsCancelsTheRestAndRestoresTheScore) {
-    state.score = 40;
-    test::sendBall(4, 6, 4, 4);
-    while (state.ballMoving == 1 || state.score < 50) {
-        test::pass();
-    }
-    ASSERT_GT(state.score, 40);
-    fake::pressKey(key::kLeftCtrl);
-    test::tapKey(key::kY);
-    fake::releaseKey(key::kLeftCtrl);
-    EXPECT_EQ(state.score, 40);
-    EXPECT_EQ(boardPicture(), before);
-    test::runFor(300);
-    EXPECT_EQ(state.score, 40);
-    EXPECT_EQ(boardPicture(), before);
-}
-
-TEST_F(Undo, UndoDuringAWalkEndsTheWalk) {
-    test::sendBall(0, 8, 8, 8);
-    test::runFor(100);
-    ASSERT_EQ(state.ballMoving, 1);
-    test::clickAt(kUndoButton);
-    EXPECT_EQ(state.ballMoving, 0);
-    test::runFor(1000);
-    EXPECT_EQ(boardPicture(), before); // no drop of new balls onto the restored board
-}
-
-TEST_F(Undo, ButtonDoesNothingOnceTheGameIsEndedButCtrlZStillUndoes) {
-    test::sendBall(0, 8, 1, 8);
-    test::runUntilSettled();
-    test::clickAt({5, 60}); // "Spiel beenden"
-    ASSERT_EQ(state.gameRunning, 0);
-    test::clickAt(kUndoButton);
-    EXPECT_EQ(state.undoableMoves, 1);
-    fake::pressKey(key::kLeftCtrl);
-    fake::pressKey(key::kZ);
-    test::runFor(200); // held: one undo only
-    EXPECT_EQ(boardPicture(), before);
-    EXPECT_EQ(newSounds().back(), sound::kMenuSelect);
-}
-
-TEST_F(Undo, SelectedBallWhoseSquareTheUndoEmptiesIsDeselected) {
-    test::sendBall(0, 8, 1, 8);
-    test::runUntilSettled();
-    test::clickOn(1, 8);
-    ASSERT_EQ(state.selectedCol, 1);
-    undoMove();
-    test::pass();
-    EXPECT_EQ(state.selectedCol, -1);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, Undo,
+    ::testing::Values(
+        Scenario{"the button takes back the move and its new balls",
+                 "send 0,8 1,8; settle; balls=9; quiet; undo; board=start moves=0 sounds=menu",
+                 kBoard},
+        Scenario{"a second undo does nothing and is silent",
+                 "send 0,8 1,8; settle; undo; quiet; key Z; ctrl Z; ctrl Y; board=start sounds=",
+                 kBoard},
+        Scenario{"after a refused attempt it restores the board of that attempt",
+                 "send 0,8 1,8; settle; put 0,0 .; put 1,0 p; put 0,1 p; save; send 1,8 0,0; "
+                 "moves=1; undo; board=saved moves=0",
+                 kBoard},
+        Scenario{"during the bursts it cancels the rest and takes back their points",
+                 "let score=40; send 4,6 4,4; run 200; frame 2; ctrl Y; score=40 board=start; "
+                 "run 300; score=40 board=start",
+                 kBoard},
+        Scenario{"during a walk it ends the walk without a drop",
+                 "send 0,8 8,8; run 100; walking=1; undo; walking=0; run 1000; board=start",
+                 kBoard},
+        Scenario{"an ended game has no button, but held Ctrl+Z undoes once",
+                 "send 0,8 1,8; settle; tab 0; running=0; undo; moves=1; quiet; down ctrl; "
+                 "down Z; run 200; up Z; up ctrl; board=start sounds=menu",
+                 kBoard},
+        Scenario{"a selected ball whose square it empties is deselected",
+                 "send 0,8 1,8; settle; click 1,8; sel=1,8; ctrl Z; sel=none", kBoard}),
+    scenarioName);
 
 } // namespace
-} // namespace game
+} // namespace game::test

@@ -1,103 +1,45 @@
-#include "shell/name_entry.hpp"
+#include "support/scenario.hpp"
 
-#include "media/input.hpp"
-#include "shell/game_state.hpp"
-#include "support/fake_device.hpp"
-#include "support/game_driver.hpp"
-
-#include <gtest/gtest.h>
-
-namespace game {
+namespace game::test {
 namespace {
 
-using test::pass;
-using test::tapKey;
-
-class NameEntry : public ::testing::Test {
-protected:
-    void SetUp() override {
-        test::prepareGame();
-        state.score = 55;
-        state.nameEntryActive = 1;
-    }
-    static void type(const std::string& letters) {
-        for (const char c : letters) {
-            tapKey(c == ' ' ? key::kSpace : kLetterKeys[c - 'A']);
-        }
-    }
-    static constexpr KeyCode kLetterKeys[26] = {
-        key::kA, key::kB, key::kC, key::kD, key::kE, key::kF, key::kG, key::kH, key::kI,
-        key::kJ, key::kK, key::kL, key::kM, key::kN, key::kO, key::kP, key::kQ, key::kR,
-        key::kS, key::kT, key::kU, key::kV, key::kW, key::kX, key::kY, key::kZ};
-};
-
-TEST_F(NameEntry, BackspaceTakesTheLastLetterAndNothingFromAnEmptyName) {
-    tapKey(key::kBackspace);
-    type("AB");
-    tapKey(key::kBackspace);
-    type("C");
-    EXPECT_EQ(state.typedName, "AC");
+class NameEntry : public ::testing::TestWithParam<Scenario> {};
+TEST_P(NameEntry, Play) {
+    runScenario(GetParam());
 }
 
-TEST_F(NameEntry, SpaceNeverStartsAName) {
-    type(" A B");
-    EXPECT_EQ(state.typedName, "A B");
-}
-
-TEST_F(NameEntry, TwentyLettersAtMostUntilOneIsDeleted) {
-    type("ABCDEFGHIJKLMNOPQRSTUV");
-    EXPECT_EQ(state.typedName, "ABCDEFGHIJKLMNOPQRST");
-    tapKey(key::kBackspace);
-    type("Z");
-    EXPECT_EQ(state.typedName, "ABCDEFGHIJKLMNOPQRSZ");
-}
-
-TEST_F(NameEntry, ReturnWithAnEmptyNameKeepsThePromptOpen) {
-    tapKey(key::kEnter);
-    EXPECT_EQ(state.nameEntryActive, 1);
-}
-
-TEST_F(NameEntry, LettersComeInTheOrderTheirKeysAreReleased) {
-    fake::pressKey(key::kA);
-    pass();
-    fake::pressKey(key::kB);
-    pass();
-    fake::releaseKey(key::kB);
-    pass();
-    EXPECT_EQ(state.typedName, "B");
-    fake::releaseKey(key::kA);
-    pass();
-    EXPECT_EQ(state.typedName, "BA");
-    fake::pressKey(key::kC);
-    fake::pressKey(key::kD);
-    pass();
-    fake::releaseKey(key::kD);
-    fake::releaseKey(key::kC);
-    pass();
-    pass();
-    EXPECT_EQ(state.typedName, "BACD"); // released together: table order
-}
-
-TEST_F(NameEntry, CtrlSBothSwitchesTheNoisyFacesAndTypesS) {
-    fake::pressKey(key::kLeftCtrl);
-    tapKey(key::kS);
-    EXPECT_EQ(state.noisyFacesOn, 1);
-    EXPECT_EQ(state.typedName, "S");
-}
-
-TEST_F(NameEntry, ReturnOrKeypadEnterEntersTheNameWithTheScoreOfThatMoment) {
-    type("EVA");
-    state.score = 65; // bursts went on after the check
-    tapKey(key::kKeypadEnter);
-    EXPECT_EQ(state.nameEntryActive, 0);
-    EXPECT_EQ(state.enteredName, "EVA");
-    EXPECT_EQ(state.highScores[4].name, "EVA"); // 65 beats the 60 of row 5
-    EXPECT_EQ(state.highScores[4].score, 65);
-    // The next qualifying game offers the same name; Return alone enters it again.
-    state.nameEntryActive = 1;
-    tapKey(key::kEnter);
-    EXPECT_EQ(state.highScores[5].name, "EVA");
-}
+// The default list holds 100, 90, ..., 10 points for "Pos 1 Player" to "Pos 10 Player".
+INSTANTIATE_TEST_SUITE_P(
+    Scenarios, NameEntry,
+    ::testing::Values(
+        Scenario{"backspace takes the last letter, nothing from an empty name",
+                 "let entry=1; key back; type AB; key back; type C; name=AC"},
+        Scenario{"backspace acts once, when it is let go",
+                 "let entry=1; type AB; down back; pass 5; name=AB; up back; pass; name=A"},
+        Scenario{"a space never starts a name", "let entry=1; type _A_B; name=A_B"},
+        Scenario{"twenty letters at most until one is deleted",
+                 "let entry=1; type ABCDEFGHIJKLMNOPQRSTUV; name=ABCDEFGHIJKLMNOPQRST; key back; "
+                 "type Z; name=ABCDEFGHIJKLMNOPQRSZ"},
+        Scenario{"return with an empty name keeps the prompt open",
+                 "let entry=1; key enter; entry=1"},
+        Scenario{"letters come in the order their keys are let go",
+                 "let entry=1; down A; pass; down B; pass; up B; pass; name=B; up A; pass; "
+                 "name=BA; down C; down D; pass; up D; up C; pass 2; name=BACD"},
+        Scenario{"ctrl+S both switches the noisy faces and types S",
+                 "let entry=1; ctrl S; noisy=1 name=S"},
+        Scenario{"the name goes in with the score of that moment; the next prompt offers it",
+                 "let score=55 entry=1; type EVA; let score=65; key kpenter; entry=0 row=4,EVA,65 "
+                 "row=5,Pos_5_Player,60; let entry=1; key enter; row=5,EVA,65"},
+        Scenario{"a score just above the tenth row becomes the tenth",
+                 "let score=11 entry=1; type NEU; key enter; row=9,NEU,11 row=8,Pos_9_Player,20 "
+                 "row=10,Pos_10_Player,10"},
+        Scenario{"a tie leaves the older entry the better place",
+                 "let score=70 entry=1; type NEU; key enter; row=3,Pos_4_Player,70 row=4,NEU,70 "
+                 "row=5,Pos_5_Player,60"},
+        Scenario{"the best score climbs to the top",
+                 "let score=5000 entry=1; type ANNA; key enter; row=0,ANNA,5000 "
+                 "row=1,Pos_1_Player,100 row=9,Pos_9_Player,20"}),
+    scenarioName);
 
 } // namespace
-} // namespace game
+} // namespace game::test

@@ -1,6 +1,8 @@
 #pragma once
 // Boards drawn as pictures: one string per row, top row first, one character per column.
-// '.' empty; r b g y p n s = red, blue, green, yellow, pink, brown, silver; 'o' any ball (red).
+// '.' empty; r b g y p n s = red, blue, green, yellow, pink, brown, silver; 'o' any ball (red);
+// '#' a filler ball: never red, and never the colour of a neighbour in any of the four row
+// directions, so a board of fillers holds no row.
 
 #include "rules/board.hpp"
 
@@ -21,7 +23,8 @@ inline std::int32_t colorOfChar(char c) {
 inline void setBoard(const std::array<const char*, kBoardSize>& rows) {
     for (std::int32_t row = 0; row < kBoardSize; ++row) {
         for (std::int32_t col = 0; col < kBoardSize; ++col) {
-            cellAt(col, row).color = colorOfChar(rows[static_cast<std::size_t>(row)][col]);
+            const char c = rows[static_cast<std::size_t>(row)][col];
+            cellAt(col, row).color = c == '#' ? 2 + (col + 2 * row) % 6 : colorOfChar(c);
         }
     }
 }

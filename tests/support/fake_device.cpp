@@ -14,7 +14,9 @@ void advance(std::uint32_t ms) {
 }
 
 void pressKey(int code) {
-    dev.keys[static_cast<std::size_t>(code)] = 0x80;
+    std::uint8_t& key = dev.keys[static_cast<std::size_t>(code)];
+    const int strokes = (key & 0x7F) < 0x7F ? (key & 0x7F) + 1 : 0x7F;
+    key = static_cast<std::uint8_t>(0x80 | strokes);
 }
 void releaseKey(int code) {
     dev.keys[static_cast<std::size_t>(code)] = 0;
@@ -74,6 +76,9 @@ bool readKeys(KeySnapshot& keys) {
         return false;
     }
     keys = fake::dev.keys;
+    for (std::uint8_t& key : fake::dev.keys) {
+        key &= 0x80; // the strokes are counted afresh for the next read
+    }
     return true;
 }
 

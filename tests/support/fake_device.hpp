@@ -49,6 +49,7 @@ extern Device dev;
 void reset(std::uint32_t startTick);
 void advance(std::uint32_t ms);
 
+// Each press is one stroke; pressing a held key again is the desktop's auto-repeat.
 void pressKey(int code);
 void releaseKey(int code);
 

@@ -11,6 +11,8 @@
 #include "support/tiny_wav.hpp"
 #include "view/snow.hpp"
 
+#include <gtest/gtest.h>
+
 namespace game::test {
 namespace {
 
@@ -48,17 +50,26 @@ bool pass() {
     return mainLoopPass();
 }
 
-void runFor(std::uint32_t ms) {
-    const std::uint32_t until = fake::dev.tick + ms;
-    while (static_cast<std::int32_t>(fake::dev.tick - until) < 0) {
+// Passes until done() holds; a game that never gets there fails the test instead of hanging it.
+template <typename Done> void passUntil(Done done, const char* what) {
+    for (int i = 0; !done(); ++i) {
+        if (i == kPassLimit) {
+            ADD_FAILURE() << "the game never got " << what;
+            return;
+        }
         pass();
     }
 }
 
+void runFor(std::uint32_t ms) {
+    const std::uint32_t until = fake::dev.tick + ms;
+    passUntil([until] { return static_cast<std::int32_t>(fake::dev.tick - until) >= 0; },
+              "that far in time");
+}
+
 void runFrame() {
-    do {
-        pass();
-    } while (state.frameTick != 1);
+    pass();
+    passUntil([] { return state.frameTick == 1; }, "to a frame");
 }
 
 ScreenPoint squarePoint(std::int32_t col, std::int32_t row) {
@@ -71,9 +82,8 @@ void pointAt(ScreenPoint at) {
 }
 
 void clickAt(ScreenPoint at, std::int32_t button) {
-    while (!deadlinePassed(state.clickLockUntil, fake::dev.tick)) {
-        pass();
-    }
+    passUntil([] { return deadlinePassed(state.clickLockUntil, fake::dev.tick); },
+              "out of the click lock-out");
     pointAt(at);
     fake::pressButton(button);
     fake::releaseButton(button);
@@ -101,9 +111,7 @@ void runUntilSettled() {
         }
         return false;
     };
-    for (int guard = 0; busy() && guard < 10000; ++guard) {
-        pass();
-    }
+    passUntil([&] { return !busy(); }, "to rest");
 }
 
 void tapKey(int code) {

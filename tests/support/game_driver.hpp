@@ -12,6 +12,7 @@
 namespace game::test {
 
 constexpr std::uint32_t kStartTick = 0xFFFFFF00u; // every deadline crosses the wrap
+constexpr int kPassLimit = 20000;                 // of a wait for the game to reach a state
 
 // The state start-up leaves before the loop: default settings (sound on, snow on, "Mittel"), the
 // menu, the snow, input and sounds ready, no page, no selection. Seeds the generator.

@@ -7,6 +7,8 @@
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -70,6 +72,12 @@ private:
         }
         if (observer_) {
             observer_(elapsed);
+        }
+        // A run that goes on a minute past its last input never ends by itself: close it.
+        if (!inputs_.empty() && elapsed > inputs_.back().atMs + 60000 &&
+            !fake::dev.closeRequested) {
+            ADD_FAILURE() << "the run did not end after its last input";
+            fake::dev.closeRequested = true;
         }
     }
 

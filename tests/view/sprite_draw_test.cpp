@@ -22,175 +22,113 @@ std::uint32_t place(int x, int y) {
     return static_cast<std::uint32_t>(x + 1) | static_cast<std::uint32_t>(y + 1) << 8 | 0x800000u;
 }
 
-int columnOf(std::uint32_t pixel) {
-    return static_cast<int>(pixel & 0xFF) - 1;
-}
-
-class SpriteDraw : public ::testing::Test {
-protected:
-    void SetUp() override {
-        test::openTestScreen();
-        std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
-    }
-    void TearDown() override { test::closeTestScreen(); }
-
-    static void loadPicture(std::int32_t number, int width, int height) {
-        const test::Bytes bmp = test::makeBmp(width, height, place);
-        ASSERT_NE(spriteFromMemory(number, bmp.data(), bmp.size(), 0, ""), 0);
-    }
-    static std::uint32_t at(int x, int y) { return display.backBuffer.row(y)[x]; }
-    static int untouched() {
-        return static_cast<int>(std::count(display.backBuffer.pixels.begin(),
-                                           display.backBuffer.pixels.end(), kBackground));
-    }
-    // The sprite columns shown along screen row y, from screen column x0 on, until the background
-    // starts again.
-    static std::vector<int> columnsShown(int y, int x0) {
-        std::vector<int> columns;
-        for (int x = x0; x < 640 && at(x, y) != kBackground; ++x) {
-            columns.push_back(columnOf(at(x, y)));
-        }
-        return columns;
-    }
-    static std::vector<int> range(int first, int last) {
-        std::vector<int> r;
-        for (int i = first; i <= last; ++i) {
-            r.push_back(i);
-        }
-        return r;
-    }
+struct Clip {
+    int x, y, width, height;
 };
 
-TEST_F(SpriteDraw, ASpriteWhollyOnScreenIsCopiedPixelForPixel) {
-    loadPicture(1, 30, 20);
-    drawSprite(1, 100, 50);
-    for (int y = 0; y < 20; ++y) {
-        for (int x = 0; x < 30; ++x) {
-            ASSERT_EQ(at(100 + x, 50 + y), place(x, y));
+struct CopyCase {
+    const char* name;
+    int width, height;       // of the picture
+    std::vector<Clip> clips; // set in this order before the copy
+    int x, y;                // where it is drawn
+    int firstX, firstY;      // the screen pixel of the top left corner shown
+    int column, row;         // the picture pixel shown there
+    int shownWidth, shownHeight;
+};
+
+class SpriteCopy : public ::testing::TestWithParam<CopyCase> {
+protected:
+    void SetUp() override { test::openTestScreen(); }
+    void TearDown() override { test::closeTestScreen(); }
+};
+
+TEST_P(SpriteCopy, ShowsExactlyThePicturePixelsInsideTheScreenAndTheClip) {
+    const CopyCase& c = GetParam();
+    const test::Bytes bmp = test::makeBmp(c.width, c.height, place);
+    ASSERT_NE(spriteFromMemory(50, bmp.data(), bmp.size(), 0, ""), 0);
+    for (const Clip& clip : c.clips) {
+        clipSprite(50, clip.x, clip.y, clip.width, clip.height);
+    }
+    for (const bool keyed : {false, true}) {
+        std::vector<std::uint32_t> want(640 * 480, kBackground);
+        for (int y = 0; y < c.shownHeight; ++y) {
+            for (int x = 0; x < c.shownWidth; ++x) {
+                want[static_cast<std::size_t>((c.firstY + y) * 640 + c.firstX + x)] =
+                    place(c.column + x, c.row + y);
+            }
         }
+        std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
+        (keyed ? drawSpriteKeyed : drawSprite)(50, c.x, c.y);
+        EXPECT_EQ(display.backBuffer.pixels, want) << (keyed ? "keyed" : "opaque");
     }
-    EXPECT_EQ(untouched(), 640 * 480 - 30 * 20);
 }
 
-TEST_F(SpriteDraw, AtXMinus5TheColumns5To29ShowFromTheLeftEdge) {
-    loadPicture(1, 30, 12);
-    drawSprite(1, -5, 100);
-    EXPECT_EQ(columnsShown(100, 0), range(5, 29));
-    EXPECT_EQ(at(0, 100), place(5, 0));
-    EXPECT_EQ(untouched(), 640 * 480 - 25 * 12);
-}
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SpriteCopy,
+    ::testing::Values(
+        CopyCase{"WhollyOnScreen", 30, 20, {}, 100, 50, 100, 50, 0, 0, 30, 20},
+        CopyCase{"CutAtTheLeft", 30, 12, {}, -5, 100, 0, 100, 5, 0, 25, 12},
+        CopyCase{"CutAtTheRight", 30, 12, {}, 630, 100, 630, 100, 0, 0, 10, 12},
+        CopyCase{"CutAtTheTop", 4, 12, {}, 10, -3, 10, 0, 0, 3, 4, 9},
+        CopyCase{"CutAtTheBottom", 4, 12, {}, 20, 470, 20, 470, 0, 0, 4, 10},
+        CopyCase{"JustOffTheLeft", 30, 12, {}, -30, 0, 0, 0, 0, 0, 0, 0},
+        CopyCase{"JustOffTheBottom", 30, 12, {}, 0, 480, 0, 0, 0, 0, 0, 0},
+        CopyCase{"FarOff", 30, 12, {}, -5000, 9000, 0, 0, 0, 0, 0, 0},
+        CopyCase{"OneFrameOfAStrip", 66, 12, {{22, 0, 11, 12}}, 200, 100, 200, 100, 22, 0, 11, 12},
+        CopyCase{
+            "ClipPastThePictureIsCut", 66, 12, {{60, 0, 11, 12}}, 200, 100, 200, 100, 60, 0, 6, 12},
+        CopyCase{"ClipAndLeftEdge", 66, 12, {{22, 0, 11, 12}}, -4, 100, 0, 100, 26, 0, 7, 12},
+        CopyCase{"MinusOneShowsTheWholePictureAgain",
+                 66,
+                 12,
+                 {{22, 3, 11, 5}, {-1, 0, 0, 0}},
+                 200,
+                 100,
+                 200,
+                 100,
+                 0,
+                 0,
+                 66,
+                 12},
+        // A clip whose origin lies outside the picture asks for pixels that do not
+        // exist: the copy is refused as a whole, as the blitter refuses it.
+        CopyCase{"ClipLeftOfThePicture", 66, 12, {{-5, 0, 10, 12}}, 100, 100, 0, 0, 0, 0, 0, 0},
+        CopyCase{"ClipAboveThePicture", 66, 12, {{0, -3, 10, 12}}, 100, 100, 0, 0, 0, 0, 0, 0},
+        CopyCase{"ClipRightOfThePicture", 66, 12, {{70, 0, 11, 12}}, 100, 100, 0, 0, 0, 0, 0, 0}),
+    [](const ::testing::TestParamInfo<CopyCase>& p) { return std::string(p.param.name); });
 
-TEST_F(SpriteDraw, AtX630TheColumns0To9ShowUpToTheRightEdge) {
-    loadPicture(1, 30, 12);
-    drawSprite(1, 630, 100);
-    EXPECT_EQ(columnsShown(100, 630), range(0, 9));
-    EXPECT_EQ(untouched(), 640 * 480 - 10 * 12);
-}
+class SpriteDraw : public SpriteCopy {};
 
-TEST_F(SpriteDraw, RowsAreCutAtTheTopAndBottomEdgesLikeColumns) {
-    loadPicture(1, 4, 12);
-    drawSprite(1, 10, -3);
-    EXPECT_EQ(at(10, 0), place(0, 3));
-    drawSprite(1, 20, 470);
-    EXPECT_EQ(at(20, 479), place(0, 9));
-    EXPECT_EQ(untouched(), 640 * 480 - 4 * 9 - 4 * 10);
-}
-
-TEST_F(SpriteDraw, ASpriteWhollyOffScreenDrawsNothing) {
-    loadPicture(1, 30, 12);
-    for (const auto& [x, y] : {std::pair{-30, 0}, {640, 0}, {0, -12}, {0, 480}, {-5000, 9000}}) {
-        drawSprite(1, x, y);
-        drawSpriteKeyed(1, x, y);
+TEST_F(SpriteDraw, NothingIsDrawnFromAnEmptySlotABadNumberOrAnInactiveDisplay) {
+    const test::Bytes bmp = test::makeBmp(30, 12, place);
+    ASSERT_NE(spriteFromMemory(1, bmp.data(), bmp.size(), 0, ""), 0);
+    std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
+    for (const std::int32_t number : {7, 5000, -1}) {
+        drawSprite(number, 10, 10);
+        drawSpriteKeyed(number, 10, 10);
     }
-    EXPECT_EQ(untouched(), 640 * 480);
-}
-
-TEST_F(SpriteDraw, AClipShowsOnlyItsColumnsOfTheStrip) {
-    loadPicture(50, 66, 12);
-    clipSprite(50, 22, 0, 11, 12);
-    drawSprite(50, 200, 100);
-    EXPECT_EQ(columnsShown(100, 200), range(22, 32));
-    EXPECT_EQ(untouched(), 640 * 480 - 11 * 12);
-}
-
-TEST_F(SpriteDraw, AClipReachingPastThePictureIsCutToIt) {
-    loadPicture(50, 66, 12);
-    clipSprite(50, 60, 0, 11, 12);
-    EXPECT_EQ(display.sprites[50].displayWidth, 6);
-    drawSprite(50, 200, 100);
-    EXPECT_EQ(columnsShown(100, 200), range(60, 65));
-}
-
-TEST_F(SpriteDraw, AClipWithXMinus1ShowsTheWholePictureAgain) {
-    loadPicture(50, 66, 12);
-    clipSprite(50, 22, 3, 11, 5);
-    clipSprite(50, -1, 0, 0, 0);
-    const SpriteSlot& slot = display.sprites[50];
-    EXPECT_EQ(slot.clipX, 0);
-    EXPECT_EQ(slot.clipY, 0);
-    EXPECT_EQ(slot.displayWidth, 66);
-    EXPECT_EQ(slot.displayHeight, 12);
-    drawSprite(50, 200, 100);
-    EXPECT_EQ(columnsShown(100, 200), range(0, 65));
-}
-
-TEST_F(SpriteDraw, AClippedSpriteCutAtTheLeftEdgeStartsInsideItsClip) {
-    loadPicture(50, 66, 12);
-    clipSprite(50, 22, 0, 11, 12);
-    drawSprite(50, -4, 100);
-    EXPECT_EQ(columnsShown(100, 0), range(26, 32));
-}
-
-// A clip whose origin lies outside the picture asks for pixels that do not exist: the copy is
-// refused as a whole, as the blitter refuses such a rectangle.
-TEST_F(SpriteDraw, AClipOutsideThePictureDrawsNothing) {
-    loadPicture(50, 66, 12);
-    clipSprite(50, -5, 0, 10, 12);
-    drawSprite(50, 100, 100);
-    clipSprite(50, 0, -3, 10, 12);
-    drawSpriteKeyed(50, 100, 100);
-    clipSprite(50, 70, 0, 11, 12);
-    drawSprite(50, 100, 100);
-    EXPECT_EQ(untouched(), 640 * 480);
-}
-
-TEST_F(SpriteDraw, NothingIsDrawnWhileTheDisplayIsInactive) {
-    loadPicture(1, 30, 12);
     display.displayActive = 0;
     drawSprite(1, 10, 10);
     drawSpriteKeyed(1, 10, 10);
-    EXPECT_EQ(untouched(), 640 * 480);
+    EXPECT_EQ(display.backBuffer.pixels, std::vector<std::uint32_t>(640 * 480, kBackground));
 }
 
-TEST_F(SpriteDraw, AnEmptySlotOrANumberBeyondTheTableDrawsNothing) {
-    drawSprite(7, 10, 10);
-    drawSpriteKeyed(7, 10, 10);
-    drawSprite(5000, 10, 10);
-    drawSprite(-1, 10, 10);
-    EXPECT_EQ(untouched(), 640 * 480);
-}
-
-TEST_F(SpriteDraw, AKeyedCopySkipsExactlyThePixelsOfTheKey) {
-    // Magenta, and two colours one step beside it.
-    const std::uint32_t colours[3] = {0xFF00FF, 0xFE00FF, 0xFF00FE};
-    const test::Bytes bmp = test::makeBmp(3, 1, [&](int x, int) { return colours[x]; });
+TEST_F(SpriteDraw, AKeyedCopySkipsExactlyThePixelsOfTheKeyComparingOnlyColourBits) {
+    // Magenta, two colours one step beside it, and black.
+    const std::uint32_t colours[4] = {0xFF00FF, 0xFE00FF, 0xFF00FE, 0};
+    const test::Bytes bmp = test::makeBmp(4, 1, [&](int x, int) { return colours[x]; });
     setColorKey(-1, 255, 0, 255);
     ASSERT_NE(spriteFromMemory(1, bmp.data(), bmp.size(), 0, ""), 0);
+    std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
     drawSpriteKeyed(1, 10, 10);
-    EXPECT_EQ(at(10, 10), kBackground);
-    EXPECT_EQ(at(11, 10), 0xFE00FFu);
-    EXPECT_EQ(at(12, 10), 0xFF00FEu);
-    drawSprite(1, 10, 10);
-    EXPECT_EQ(at(10, 10), 0xFF00FFu);
-}
-
-TEST_F(SpriteDraw, AKeyedCopyComparesOnlyTheColourBits) {
-    const test::Bytes bmp = test::makeBmp(2, 1, [](int x, int) { return x == 0 ? 0u : 0x123456u; });
-    ASSERT_NE(spriteFromMemory(1, bmp.data(), bmp.size(), 0, ""), 0);
+    const std::uint32_t* row = display.backBuffer.row(10) + 10;
+    EXPECT_EQ(std::vector<std::uint32_t>(row, row + 4),
+              (std::vector<std::uint32_t>{kBackground, 0xFE00FF, 0xFF00FE, 0}));
     display.sprites[1].colorKey = 0xAB000000u; // black, with bits above the colour
-    drawSpriteKeyed(1, 10, 10);
-    EXPECT_EQ(at(10, 10), kBackground);
-    EXPECT_EQ(at(11, 10), 0x123456u);
+    drawSpriteKeyed(1, 20, 10);
+    EXPECT_EQ(display.backBuffer.row(10)[23], kBackground);
+    drawSprite(1, 10, 10);
+    EXPECT_EQ(row[0], 0xFF00FFu);
 }
 
 } // namespace

@@ -133,8 +133,9 @@ bool takeInputEvent(const SDL_Event& event, InputState& into) {
         const std::uint8_t code = keyCodeOf(event.key.keysym.scancode);
         if (code != 0) {
             into.keys[code] = event.type == SDL_KEYDOWN ? 0x80 : 0x00;
-            if (event.type == SDL_KEYDOWN) {
-                into.pressedSinceRead[code] = 0x80;
+            // A held key's auto-repeats come as further key-downs: each one counts.
+            if (event.type == SDL_KEYDOWN && into.strokesSinceRead[code] < 0x7F) {
+                into.strokesSinceRead[code] += 1;
             }
         }
         return true;
@@ -175,7 +176,7 @@ bool takeInputEvent(const SDL_Event& event, InputState& into) {
         } else if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) {
             into.focused = false;
             into.keys.fill(0);
-            into.pressedSinceRead.fill(0);
+            into.strokesSinceRead.fill(0);
         }
         return false; // the display looks at window events too
     case SDL_QUIT:
@@ -201,9 +202,10 @@ bool readKeys(device::KeySnapshot& keys) {
         return false;
     }
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        keys[i] = input.keys[i] | input.pressedSinceRead[i];
+        const std::uint8_t strokes = input.strokesSinceRead[i];
+        keys[i] = static_cast<std::uint8_t>(input.keys[i] | strokes | (strokes != 0 ? 0x80 : 0));
     }
-    input.pressedSinceRead.fill(0);
+    input.strokesSinceRead.fill(0);
     return true;
 }
 

@@ -16,10 +16,10 @@ std::uint8_t keyCodeOf(SDL_Scancode scancode);
 
 struct InputState {
     device::KeySnapshot keys{};
-    // Keys pressed since the last read. A tap shorter than one pass (synthetic input, a remote
-    // session) would otherwise go down and up unseen between two snapshots: it shows as down in
-    // the next snapshot, and its release in the one after.
-    device::KeySnapshot pressedSinceRead{};
+    // Presses and auto-repeats of each key since the last read. A tap shorter than one pass
+    // (synthetic input, a remote session) would otherwise go down and up unseen between two
+    // snapshots: it shows as down in the next snapshot, and its release in the one after.
+    device::KeySnapshot strokesSinceRead{};
     std::vector<device::MouseEvent> mouseEvents;
     bool focused = true;
     bool closeRequested = false;

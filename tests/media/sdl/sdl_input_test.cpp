@@ -129,6 +129,21 @@ TEST_F(SdlInput, KeyTappedBetweenTwoReadsIsDownForOneRead) {
     EXPECT_EQ(keyReleased(key::kEscape), 1);
 }
 
+TEST_F(SdlInput, EveryPressAndDesktopRepeatOfAKeyIsOneStroke) {
+    pushKey(SDL_SCANCODE_RIGHT, true);
+    SDL_Event repeat{};
+    repeat.type = SDL_KEYDOWN;
+    repeat.key.repeat = 1;
+    repeat.key.keysym.scancode = SDL_SCANCODE_RIGHT;
+    ASSERT_EQ(SDL_PushEvent(&repeat), 1);
+    ASSERT_EQ(SDL_PushEvent(&repeat), 1);
+    readThroughSdl();
+    EXPECT_EQ(keyStrokes(key::kRight), 3);
+    readThroughSdl(); // held, not repeated since
+    EXPECT_EQ(keyStrokes(key::kRight), 0);
+    EXPECT_EQ(keyDown(key::kRight), 128);
+}
+
 TEST_F(SdlInput, RelativeMotionIsSummedAndClamped) {
     setMousePosition(320, 240);
     pushMotion(10, 5);
