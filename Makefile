@@ -1,5 +1,5 @@
 # Quick start: `make play` builds and starts the game, `make check` builds and runs every test.
-.PHONY: play check deps build bench format clean
+.PHONY: play check deps build bench format clean install deb screenshot
 
 deps:
 	@./tools/install-deps.sh
@@ -19,6 +19,20 @@ check: deps
 	cmake --build --preset asan --target game_tests
 	ctest --preset asan
 
+# Installs the release build: make install PREFIX=/usr/local DESTDIR=/some/staging/folder
+PREFIX ?= /usr/local
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install build/release --prefix "$(PREFIX)"
+
+# A Debian package of the release build, left in this folder: apt install ./zuravozidizuvav_*.deb
+deb: build
+	cd build/release && cpack -G DEB -B "$(CURDIR)/build/release/package"
+	cp build/release/package/zuravozidizuvav_*.deb .
+
+# Takes the picture of the game the software centres show (docs/screenshot.png).
+screenshot: build
+	./tools/screenshot.sh build/release/zuravozidizuvav docs/screenshot.png
+
 bench: build
 	./build/release/game_bench
 
@@ -26,4 +40,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.hpp')
 
 clean:
-	rm -rf build
+	rm -rf build zuravozidizuvav_*.deb

@@ -2,6 +2,7 @@
 // sprites and 15 relief texts in one drawing span. Target: well under 1 ms.
 
 #include "media/display.hpp"
+#include "media/font.hpp"
 #include "media/sprites.hpp"
 #include "support/fake_device.hpp"
 #include "support/media_files.hpp"
@@ -26,6 +27,7 @@ void prepareScreen() {
     initDisplay();
     openScreen(640, 480, 32, "Zuravozidizuvav");
     initDrawing();
+    openFont(ZV_DATA_DIR "/" + std::string(kFontFileName));
     const test::Bytes background = test::makeBmp(640, 480, [](int x, int y) {
         return static_cast<std::uint32_t>(x * 7 + y * 3) & 0xFFFFFFu;
     });

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <unordered_map>
 
 namespace game {
@@ -22,12 +23,12 @@ struct Glyph {
 
 class Font {
 public:
-    Font() {
+    explicit Font(const char* file) {
         if (FT_Init_FreeType(&library_) != 0) {
             library_ = nullptr;
             return;
         }
-        if (FT_New_Face(library_, kFontFile, 0, &face_) != 0) {
+        if (FT_New_Face(library_, file, 0, &face_) != 0) {
             face_ = nullptr;
             return;
         }
@@ -103,8 +104,9 @@ private:
     std::array<Glyph, 256> glyphs_{};
 };
 
-Font& font() {
-    static Font instance;
+// Empty until openFont: the font travels with the game's data, wherever that was found.
+std::unique_ptr<Font>& openedFont() {
+    static std::unique_ptr<Font> instance;
     return instance;
 }
 
@@ -117,10 +119,10 @@ std::unordered_map<Text, TextShape>& cache() {
 // that neighbouring glyphs' pixels merge into one run.
 TextShape shapeOf(const Text& text) {
     TextShape shape;
-    Font& f = font();
-    if (!f.ready()) {
+    if (!fontReady()) {
         return shape;
     }
+    Font& f = *openedFont();
     shape.height = f.height();
     std::int32_t minX = 0;
     std::int32_t maxX = 0;
@@ -202,12 +204,22 @@ const TextShape& textShape(const Text& text) {
     return texts.emplace(text, shapeOf(text)).first->second;
 }
 
+bool openFont(const std::string& file) {
+    cache().clear();
+    openedFont() = std::make_unique<Font>(file.c_str());
+    return fontReady();
+}
+
+bool fontReady() {
+    return openedFont() && openedFont()->ready();
+}
+
 std::int32_t fontLineHeight() {
-    return font().height();
+    return fontReady() ? openedFont()->height() : 0;
 }
 
 std::int32_t fontAscent() {
-    return font().ascent();
+    return fontReady() ? openedFont()->ascent() : 0;
 }
 
 std::size_t cachedTextCount() {

@@ -7,11 +7,13 @@
 #include "media/texts.hpp"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace game {
 
-constexpr const char* kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSansCondensed-Bold.ttf";
+// The font file in the game's data folder; the build copies it there with its licence.
+constexpr const char* kFontFileName = "DejaVuSansCondensed-Bold.ttf";
 constexpr std::int32_t kFontPoints = 13;
 
 // A horizontal run of covered pixels, relative to the text's top-left corner.
@@ -26,6 +28,11 @@ struct TextShape {
     std::int32_t height = 0; // the line's height
     std::vector<TextRun> runs;
 };
+
+// Opens the font file (replacing any font opened before); false when it cannot be read as a
+// font, and then every text is empty.
+bool openFont(const std::string& file);
+bool fontReady();
 
 // The shape of a text; valid until the next call. Without a font every text is empty.
 const TextShape& textShape(const Text& text);

@@ -3,17 +3,17 @@
 namespace game {
 
 const std::array<PictureEntry, kPictureCount> kPictures = {{
-    {0, "data/wkhg.jpg"},          {1, "data/wkcrsr.bmp"},        {2, "data/wkschn.bmp"},
-    {3, "data/wktanne.bmp"},       {4, "data/title.bmp"},         {5, "data/menu.bmp"},
-    {6, "data/Undo.bmp"},          {7, "data/textbg.jpg"},        {8, "data/field.bmp"},
-    {9, "data/highlighted.bmp"},   {40, "data/Ball_red.bmp"},     {42, "data/Ball_green.bmp"},
-    {41, "data/Ball_blue.bmp"},    {43, "data/Ball_yellow.bmp"},  {44, "data/Ball_pink.bmp"},
-    {45, "data/Ball_brown.bmp"},   {46, "data/Ball_silver.bmp"},  {50, "data/Broken_red.bmp"},
-    {52, "data/Broken_green.bmp"}, {51, "data/Broken_blue.bmp"},  {53, "data/Broken_yellow.bmp"},
-    {54, "data/Broken_pink.bmp"},  {55, "data/Broken_brown.bmp"}, {56, "data/Broken_silver.bmp"},
-    {30, "data/smile.bmp"},        {31, "data/affraid.bmp"},      {32, "data/aahhh.bmp"},
-    {34, "data/frtng.bmp"},        {33, "data/brpng.bmp"},        {35, "data/blnzln.bmp"},
-    {36, "data/lookup.bmp"},       {37, "data/lookdownl.bmp"},    {38, "data/lookdownr.bmp"},
+    {0, "wkhg.jpg"},          {1, "wkcrsr.bmp"},        {2, "wkschn.bmp"},
+    {3, "wktanne.bmp"},       {4, "title.bmp"},         {5, "menu.bmp"},
+    {6, "Undo.bmp"},          {7, "textbg.jpg"},        {8, "field.bmp"},
+    {9, "highlighted.bmp"},   {40, "Ball_red.bmp"},     {42, "Ball_green.bmp"},
+    {41, "Ball_blue.bmp"},    {43, "Ball_yellow.bmp"},  {44, "Ball_pink.bmp"},
+    {45, "Ball_brown.bmp"},   {46, "Ball_silver.bmp"},  {50, "Broken_red.bmp"},
+    {52, "Broken_green.bmp"}, {51, "Broken_blue.bmp"},  {53, "Broken_yellow.bmp"},
+    {54, "Broken_pink.bmp"},  {55, "Broken_brown.bmp"}, {56, "Broken_silver.bmp"},
+    {30, "smile.bmp"},        {31, "affraid.bmp"},      {32, "aahhh.bmp"},
+    {34, "frtng.bmp"},        {33, "brpng.bmp"},        {35, "blnzln.bmp"},
+    {36, "lookup.bmp"},       {37, "lookdownl.bmp"},    {38, "lookdownr.bmp"},
 }};
 
 const std::array<KeyEntry, 2> kKeyOverrides = {{
@@ -22,13 +22,13 @@ const std::array<KeyEntry, 2> kKeyOverrides = {{
 }};
 
 const std::array<SoundEntry, kSoundCount> kSounds = {{
-    {sound::kExplode, "data/explode.wav"},
-    {sound::kNoWay, "data/noway.wav"},
-    {sound::kMenuSelect, "data/menuselect.wav"},
-    {sound::kMenuOpen, "data/menuopen.wav"},
-    {sound::kFieldSelect, "data/fieldselect.wav"},
-    {sound::kBurp, "data/brpng.wav"},
-    {sound::kRaspberry, "data/frtng.wav"},
+    {sound::kExplode, "explode.wav"},
+    {sound::kNoWay, "noway.wav"},
+    {sound::kMenuSelect, "menuselect.wav"},
+    {sound::kMenuOpen, "menuopen.wav"},
+    {sound::kFieldSelect, "fieldselect.wav"},
+    {sound::kBurp, "brpng.wav"},
+    {sound::kRaspberry, "frtng.wav"},
 }};
 
 const std::array<VolumeEntry, 3> kSoundVolumes = {{

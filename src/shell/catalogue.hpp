@@ -49,7 +49,7 @@ struct Rgb {
 
 struct PictureEntry {
     SpriteId id;
-    const char* file; // relative to the program folder
+    const char* file; // in the data folder
 };
 
 struct SoundEntry {

@@ -6,19 +6,19 @@
 
 namespace game {
 
-void loadCatalogue() {
+void loadCatalogue(const Text& dataFolder) {
     for (int i = 0; i < kPictureCount; ++i) {
         if (i == kBlackKeyedPictures) {
             setColorKey(-1, kLaterDefaultKey.r, kLaterDefaultKey.g, kLaterDefaultKey.b);
         }
-        loadSprite(kPictures[static_cast<std::size_t>(i)].id,
-                   kPictures[static_cast<std::size_t>(i)].file);
+        const PictureEntry& picture = kPictures[static_cast<std::size_t>(i)];
+        loadSprite(picture.id, (dataFolder + picture.file).c_str());
     }
     for (const KeyEntry& entry : kKeyOverrides) {
         setColorKey(entry.id, entry.key.r, entry.key.g, entry.key.b);
     }
     for (const SoundEntry& entry : kSounds) {
-        loadSound(entry.id, entry.file);
+        loadSound(entry.id, (dataFolder + entry.file).c_str());
     }
     for (const VolumeEntry& entry : kSoundVolumes) {
         setSoundVolume(entry.id, entry.volume);

@@ -2,12 +2,14 @@
 
 #include "media/device.hpp"
 #include "media/display.hpp"
+#include "media/font.hpp"
 #include "media/image_decoders.hpp"
 #include "media/input.hpp"
 #include "media/jpeg_reader.hpp"
 #include "media/random.hpp"
 #include "media/sound.hpp"
 #include "rules/menu.hpp"
+#include "shell/data_folder.hpp"
 #include "shell/game_state.hpp"
 #include "shell/load_catalogue.hpp"
 #include "shell/main_loop.hpp"
@@ -15,6 +17,7 @@
 #include "view/snow.hpp"
 #include "view/text_draw.hpp"
 
+#include <cstdio>
 #include <unistd.h>
 
 namespace game {
@@ -46,6 +49,14 @@ int startUp() {
     initWindows();
     fillHelpAndCreditLines();
 
+    // Without its font every text of the game would be blank: better not to start at all.
+    const Text dataFolder = findDataFolder(state.programFolder);
+    const Text fontFile = dataFolder + kFontFileName;
+    if (!openFont(fontFile)) {
+        std::fprintf(stderr, "zuravozidizuvav: cannot open the font %s\n", fontFile.c_str());
+        return 1;
+    }
+
     // Every relative path from here on (the score file, the data folder) resolves against the
     // program's own folder, wherever the program was started from.
     if (!state.programFolder.empty() && chdir(state.programFolder.c_str()) != 0) {
@@ -66,7 +77,7 @@ int startUp() {
         return 0;
     }
     installJpegDecoder();
-    loadCatalogue();
+    loadCatalogue(dataFolder);
 
     state.overlayX = kOverlayHidden;
     state.selectedCol = -1;

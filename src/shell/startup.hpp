@@ -3,7 +3,7 @@
 namespace game {
 
 // The program: prepares the game, starts the media services, runs the main loop and shuts down.
-// Returns the exit code, always 0.
+// Returns the exit code: 0, or 1 when the game's font is missing.
 int startUp();
 
 // The end sequence after the main loop.

@@ -81,8 +81,7 @@ double linear(int channel) {
 } // namespace
 
 std::vector<unsigned char> readDataFile(const std::string& catalogueName) {
-    const std::filesystem::path folder = std::filesystem::path(ZV_DATA_DIR).parent_path();
-    std::ifstream in(folder / catalogueName, std::ios::binary);
+    std::ifstream in(std::filesystem::path(ZV_DATA_DIR) / catalogueName, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 

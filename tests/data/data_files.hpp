@@ -48,7 +48,7 @@ struct Wav {
     std::vector<std::int16_t> samples; // interleaved
 };
 
-// The bytes of a catalogue file such as "data/field.bmp", from the built data folder.
+// The bytes of a catalogue file such as "field.bmp", from the built data folder.
 std::vector<unsigned char> readDataFile(const std::string& catalogueName);
 
 // Nothing when the bytes are not a 24-bit, uncompressed, bottom-up BMP that the game reads.

@@ -25,11 +25,7 @@ protected:
         PictureLoading::SetUp();
         closeSound();
         ASSERT_EQ(initSound(), 1);
-        // The game finds "data/..." relative to its own folder, the build folder here.
-        const std::filesystem::path programFolder =
-            std::filesystem::path(ZV_DATA_DIR).parent_path();
-        test::InFolder inProgramFolder(programFolder);
-        loadCatalogue();
+        loadCatalogue(ZV_DATA_DIR "/");
     }
     void TearDown() override {
         closeSound();

@@ -27,7 +27,6 @@ protected:
         PictureLoading::SetUp();
         closeSound();
         ASSERT_EQ(initSound(), 1);
-        std::filesystem::create_directory(folder.path() / "data");
         for (const PictureEntry& picture : kPictures) {
             const std::string name = picture.file;
             const auto pixel = [](int x, int) { return x % 2 == 0 ? 0xFF00FFu : 0x204060u; };
@@ -54,11 +53,8 @@ protected:
 };
 
 TEST_F(LoadCatalogue, EveryFileIsLoadedUnderItsNumberWithItsKeyAndVolume) {
-    std::filesystem::remove(folder.file("data/Undo.bmp")); // only its own number stays empty
-    {
-        test::InFolder inData(folder.path());
-        loadCatalogue();
-    }
+    std::filesystem::remove(folder.file("Undo.bmp")); // only its own number stays empty
+    loadCatalogue(folder.path().string() + "/");
     for (const PictureEntry& picture : kPictures) {
         const SpriteSlot& slot = display.sprites[static_cast<std::size_t>(picture.id)];
         EXPECT_EQ(slot.surface == nullptr, picture.id == sprite::kUndo) << picture.file;

@@ -3,6 +3,7 @@
 #include "rules/menu.hpp"
 #include "shell/game_state.hpp"
 #include "shell/score_file.hpp"
+#include "support/game_font.hpp"
 #include "support/replay_script.hpp"
 #include "support/temp_folder.hpp"
 
@@ -17,7 +18,10 @@ namespace fs = std::filesystem;
 
 class StartUp : public ::testing::Test {
 protected:
-    void SetUp() override { fake::reset(test::kStartTick); }
+    void SetUp() override {
+        fake::reset(test::kStartTick);
+        test::giveDataFolderWithFont(folder.path());
+    }
     void TearDown() override { fake::dev.onSleep = nullptr; }
     test::TempFolder folder;
 };

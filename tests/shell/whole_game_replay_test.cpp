@@ -23,6 +23,7 @@
 #include "rules/menu.hpp"
 #include "shell/game_state.hpp"
 #include "support/board_picture.hpp"
+#include "support/game_font.hpp"
 #include "support/replay_script.hpp"
 #include "support/temp_folder.hpp"
 
@@ -146,6 +147,7 @@ std::vector<std::uint8_t> readFile(const char* name) {
 
 TEST(WholeGameReplay, ScriptedGameEndsWithTheExpectedBoardScoreListAndFile) {
     test::TempFolder folder; // the program's folder: no file yet, so the defaults
+    test::giveDataFolderWithFont(folder.path());
     fake::reset(test::kStartTick);
     test::ReplayScript script;
     const ScreenPoint difficultyTab{5, 175};

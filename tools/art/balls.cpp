@@ -254,11 +254,9 @@ Colour ballOrnamentColour(int index) {
     return kLooks[static_cast<std::size_t>(index)].ornament;
 }
 
-Picture makeBall(int colour, Rgb8 key) {
+void drawBall(cairo_t* cr, int colour) {
     const BallLook& look = kLooks[static_cast<std::size_t>(colour)];
-    Canvas canvas(layout::kBallSize, layout::kBallSize);
-    cairo_t* cr = canvas.cr();
-
+    cairo_save(cr);
     circlePath(cr, kBallCx, kBallCy, kBallR);
     cairo_clip(cr);
     setColour(cr, look.base);
@@ -295,7 +293,12 @@ Picture makeBall(int colour, Rgb8 key) {
     cairo_set_line_width(cr, 0.9);
     cairo_stroke(cr);
     drawCap(cr);
+    cairo_restore(cr);
+}
 
+Picture makeBall(int colour, Rgb8 key) {
+    Canvas canvas(layout::kBallSize, layout::kBallSize);
+    drawBall(canvas.cr(), colour);
     KeyedStyle style{key, EdgeBlend::OverMatte, fieldSurfaceColour(), 110};
     return resolveKeyed(canvas, style);
 }

@@ -51,6 +51,8 @@ Picture makeBackground();
 Picture makeField(const Picture& background, Rgb8 key);
 Picture makeHighlight(Rgb8 key);
 Picture makeBall(int colour, Rgb8 key);
+// The ball as a smooth drawing in the 30 x 30 units of its picture, at any scale of cr.
+void drawBall(cairo_t* cr, int colour);
 Picture makeFace(int face, Rgb8 key);
 Picture makeShards(int colour, Rgb8 key);
 Picture makeTree(const Picture& background, Rgb8 key);
