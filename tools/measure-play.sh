@@ -8,6 +8,7 @@
 #     -d :N        the X display to use (default :81); it must be free
 #     -r ROUNDS    rounds, each with a fresh X server and game (default 3); medians at the end
 #     -s SECONDS   how long the CPU is counted, after the game has run 2 s (default 20)
+#     -p FILE.png  a screenshot of the desktop at the end of the first round (needs ImageMagick)
 #
 # The environment passes through: ZV_PRESENT=cpu|gpu forces a presentation path. Without a sound
 # card set SDL_AUDIODRIVER=dummy (the script does when it is unset). Needs Xvfb, xdotool and a
@@ -20,17 +21,19 @@ game="$root/build/release/zuravozidizuvav"
 display=":81"
 rounds=3
 seconds=20
-while getopts "g:d:r:s:" opt; do
+shot=""
+while getopts "g:d:r:s:p:" opt; do
     case $opt in
     g) game=$OPTARG ;;
     d) display=$OPTARG ;;
     r) rounds=$OPTARG ;;
     s) seconds=$OPTARG ;;
-    *) sed -n '2,14p' "$0" >&2; exit 2 ;;
+    p) shot=$OPTARG ;;
+    *) sed -n '2,15p' "$0" >&2; exit 2 ;;
     esac
 done
 shift $((OPTIND - 1))
-[ $# -ge 1 ] || { sed -n '2,14p' "$0" >&2; exit 2; }
+[ $# -ge 1 ] || { sed -n '2,15p' "$0" >&2; exit 2; }
 size=$1
 shift
 [ "${1:-}" = "--" ] && shift
@@ -55,7 +58,10 @@ xvfb_pid=""
 game_pid=""
 cleanup() {
     [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true # the display is free again once it is gone
+    fi
     game_pid=""
     xvfb_pid=""
 }
@@ -98,10 +104,11 @@ for round in $(seq 1 "$rounds"); do
     Xvfb "$display" -screen 0 "${width}x${height}x24" -br -nolisten tcp >/dev/null 2>&1 &
     xvfb_pid=$!
     export DISPLAY=$display
-    for _ in $(seq 100); do
+    for _ in $(seq 200); do
         xdotool getdisplaygeometry >/dev/null 2>&1 && break
         sleep 0.05
     done
+    kill -0 "$xvfb_pid" 2>/dev/null || { echo "measure-play: Xvfb did not start on $display" >&2; exit 1; }
     read -r game_pid first < <("$probe" 10 "$game" "$@")
     sleep 1
     point_at 5 60 # the first menu tab: "Neues Spiel"
@@ -115,6 +122,9 @@ for round in $(seq 1 "$rounds"); do
     game1=$(cpu_ticks "$game_pid")
     x1=$(cpu_ticks "$xvfb_pid")
     rss=$(awk '/VmHWM/ {print $2}' "/proc/$game_pid/status")
+    if [ -n "$shot" ] && [ "$round" = 1 ]; then
+        /usr/bin/import -window root "$shot"
+    fi
     xdotool key Escape
     for _ in $(seq 50); do
         kill -0 "$game_pid" 2>/dev/null || break

@@ -298,6 +298,8 @@ void applyMode(bool full) {
             SDL_SetWindowSize(win.window, desktop.w, desktop.h);
         }
         SDL_SetWindowFullscreen(win.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        SDL_ShowCursor(SDL_DISABLE);
+        win.cursorShown = false;
     } else {
         SDL_SetWindowFullscreen(win.window, 0);
         SDL_SetWindowResizable(win.window, SDL_TRUE);
