@@ -20,7 +20,14 @@ int main(int argc, char** argv) {
         return 2;
     }
     const double timeout = std::atof(argv[1]);
-    Display* display = XOpenDisplay(nullptr);
+    // A server just started may not take connections yet.
+    Display* display = nullptr;
+    for (int attempt = 0; attempt < 100 && display == nullptr; ++attempt) {
+        display = XOpenDisplay(nullptr);
+        if (display == nullptr) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
     if (display == nullptr) {
         std::fputs("first_picture: cannot open the X display\n", stderr);
         return 1;

@@ -292,9 +292,11 @@ void windowedSize(int& w, int& h) {
 void applyMode(bool full) {
     win.full = full;
     if (full) {
-        SDL_DisplayMode desktop{};
-        if (SDL_GetDesktopDisplayMode(std::max(SDL_GetWindowDisplayIndex(win.window), 0),
-                                      &desktop) == 0) {
+        // Without a window manager nothing else moves the window over the whole desktop.
+        SDL_Rect desktop{};
+        if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(win.window), 0), &desktop) ==
+            0) {
+            SDL_SetWindowPosition(win.window, desktop.x, desktop.y);
             SDL_SetWindowSize(win.window, desktop.w, desktop.h);
         }
         SDL_SetWindowFullscreen(win.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
