@@ -132,27 +132,50 @@ bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t
         changes.bands.push_back({0, 0, w, h});
         return true;
     }
+    const std::int32_t tiles = (w + kChangeTile - 1) / kChangeTile;
+    changes.dirty.resize(static_cast<std::size_t>(tiles));
+    const auto rowBytes = static_cast<std::size_t>(w) * 4;
     for (std::int32_t ty = 0; ty < h; ty += kChangeTile) {
         const std::int32_t rows = std::min(kChangeTile, h - ty);
-        std::int32_t firstTile = -1;
-        std::int32_t endX = 0;
-        for (std::int32_t tx = 0; tx < w; tx += kChangeTile) {
-            const auto bytes = static_cast<std::size_t>(std::min(kChangeTile, w - tx)) * 4;
-            for (std::int32_t y = ty; y < ty + rows; ++y) {
-                const std::size_t at = static_cast<std::size_t>(y) * w + tx;
-                if (std::memcmp(frame + at, changes.last.data() + at, bytes) != 0) {
-                    firstTile = firstTile < 0 ? tx : firstTile;
-                    endX = std::min(tx + kChangeTile, w);
-                    break;
-                }
+        std::fill(changes.dirty.begin(), changes.dirty.end(), 0);
+        bool any = false;
+        for (std::int32_t y = ty; y < ty + rows; ++y) {
+            const std::uint32_t* now = frame + static_cast<std::size_t>(y) * w;
+            const std::uint32_t* before = changes.last.data() + static_cast<std::size_t>(y) * w;
+            if (std::memcmp(now, before, rowBytes) == 0) { // most rows: one fast look
+                continue;
+            }
+            any = true;
+            for (std::int32_t t = 0; t < tiles; ++t) {
+                const std::int32_t x = t * kChangeTile;
+                const auto bytes = static_cast<std::size_t>(std::min(kChangeTile, w - x)) * 4;
+                auto& d = changes.dirty[static_cast<std::size_t>(t)];
+                d = d != 0 || std::memcmp(now + x, before + x, bytes) != 0 ? 1 : 0;
             }
         }
-        if (firstTile >= 0) {
-            const std::size_t at = static_cast<std::size_t>(ty) * w;
-            std::memcpy(changes.last.data() + at, frame + at,
-                        static_cast<std::size_t>(rows) * w * 4);
-            changes.bands.push_back({firstTile, ty, endX - firstTile, rows});
+        if (!any) {
+            continue;
         }
+        // Runs of changed tiles; one unchanged tile between two runs is cheaper sent along than
+        // sent as another piece.
+        for (std::int32_t t = 0; t < tiles;) {
+            if (changes.dirty[static_cast<std::size_t>(t)] == 0) {
+                ++t;
+                continue;
+            }
+            std::int32_t end = t + 1;
+            while (end < tiles &&
+                   (changes.dirty[static_cast<std::size_t>(end)] != 0 ||
+                    (end + 1 < tiles && changes.dirty[static_cast<std::size_t>(end + 1)] != 0))) {
+                ++end;
+            }
+            const std::int32_t x = t * kChangeTile;
+            changes.bands.push_back({x, ty, std::min(end * kChangeTile, w) - x, rows});
+            t = end;
+        }
+        const std::size_t at = static_cast<std::size_t>(ty) * w;
+        std::memcpy(changes.last.data() + at, frame + at,
+                    static_cast<std::size_t>(rows) * rowBytes);
     }
     return !changes.bands.empty();
 }

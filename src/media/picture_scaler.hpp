@@ -48,12 +48,13 @@ PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::i
                       std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
                       std::uint32_t* target, std::int32_t targetPitch);
 
-// Which parts of a new frame differ from the last one shown, as up to one band per row of
-// 16-pixel tiles (the columns from the first to the last changed tile of that row). The last
-// frame is updated to the new one. Returns false when nothing changed.
+// Which parts of a new frame differ from the last one shown, as runs of changed 16 x 16 tiles,
+// row of tiles by row of tiles, top to bottom. The last frame is updated to the new one. Returns
+// false when nothing changed.
 struct FrameChanges {
     std::vector<std::uint32_t> last; // the frame shown last
     std::vector<PixelRect> bands;    // the changed parts of the latest frame, in picture pixels
+    std::vector<std::uint8_t> dirty; // per tile column of the row of tiles being looked at
 };
 constexpr std::int32_t kChangeTile = 16;
 bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t w, std::int32_t h);

@@ -117,11 +117,13 @@ TEST(PictureScaler, OnlyTheChangedTilesAreFoundAndRedrawingThemGivesTheWholeNewP
     auto target = scaled(picture, w, h);
     picture[static_cast<std::size_t>(100 * kW + 37)] = 0xABCDEFu;
     picture[static_cast<std::size_t>(100 * kW + 600)] = 0xABCDEFu;
+    picture[static_cast<std::size_t>(111 * kW + 70)] = 0xABCDEFu; // one clean tile between
     picture[static_cast<std::size_t>(479 * kW + 639)] = 0x123456u;
     ASSERT_TRUE(findChanges(changes, picture.data(), kW, kH));
-    ASSERT_EQ(changes.bands.size(), 2u);
-    EXPECT_TRUE(changes.bands[0] == (PixelRect{32, 96, 576, 16}));
-    EXPECT_TRUE(changes.bands[1] == (PixelRect{624, 464, 16, 16}));
+    ASSERT_EQ(changes.bands.size(), 3u);
+    EXPECT_TRUE(changes.bands[0] == (PixelRect{32, 96, 48, 16}));
+    EXPECT_TRUE(changes.bands[1] == (PixelRect{592, 96, 16, 16}));
+    EXPECT_TRUE(changes.bands[2] == (PixelRect{624, 464, 16, 16}));
 
     const ScaleTables t = makeScaleTables(letterbox(w, h, kW, kH), kW, kH);
     for (const PixelRect& b : changes.bands) {

@@ -155,7 +155,8 @@ void relayoutCpu() {
     }
     win.tables = makeScaleTables(letterbox(win.surface->w, win.surface->h, win.width, win.height),
                                  win.width, win.height);
-    win.updates.reserve(static_cast<std::size_t>(win.height / kChangeTile + 1));
+    win.updates.reserve(
+        static_cast<std::size_t>((win.height / kChangeTile + 1) * (win.width / kChangeTile + 1)));
 }
 
 void relayoutGpu() {
