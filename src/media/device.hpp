@@ -13,6 +13,9 @@ namespace game::device {
 // --- time ---
 std::uint32_t tickCount();      // any millisecond clock that wraps at 2^32
 void sleepMs(std::uint32_t ms); // the fake clock advances here
+// A number that differs on every start of the program (a fine-grained wall clock), for the seed
+// of the random generator.
+std::uint32_t startSeed();
 
 // --- files ---
 // The folder of the running executable, ending in '/'; empty when unknown.
@@ -31,9 +34,11 @@ using KeySnapshot = std::array<std::uint8_t, 256>;
 bool readKeys(KeySnapshot& keys);
 
 struct MouseEvent {
-    enum class Kind : std::uint8_t { MoveX, MoveY, Wheel, Button };
+    // MoveX/MoveY: relative motion in device counts; AtX/AtY: the pointer's place on the
+    // picture (the desktop's pointer, mapped through the letterbox).
+    enum class Kind : std::uint8_t { MoveX, MoveY, Wheel, Button, AtX, AtY };
     Kind kind = Kind::MoveX;
-    std::int32_t value = 0;  // motion in device counts, or 1 = pressed / 0 = released
+    std::int32_t value = 0;  // motion, a position, or 1 = pressed / 0 = released
     std::int32_t button = 0; // 0 left, 1 right, 2 middle (for Kind::Button)
 };
 
@@ -48,7 +53,8 @@ bool closeRequested();
 // Starts the machine's display system; false when there is none to show the game on.
 bool startVideo();
 void stopVideo();
-// Opens the full-screen window that shows a width x height picture, scaled with its aspect kept.
+// Opens the window that shows a width x height picture, scaled with its aspect kept: full screen
+// unless the player asked for a window.
 bool openWindow(const char* title, int width, int height);
 // Shows width x height pixels (0x00RRGGBB, rows top to bottom, no padding).
 void present(const std::uint32_t* pixels, int width, int height);

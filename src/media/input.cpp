@@ -127,13 +127,24 @@ std::int32_t readMouse() {
             mouse.pendingUp[static_cast<std::size_t>(b)] = 0;
         }
     }
+    // Widened so that a flood of motion cannot overflow before the clamp.
+    std::int64_t x = mouse.x;
+    std::int64_t y = mouse.y;
     for (const device::MouseEvent& event : mouse.events) {
         switch (event.kind) {
         case device::MouseEvent::Kind::MoveX:
             mouse.dx += event.value;
+            x += event.value;
             break;
         case device::MouseEvent::Kind::MoveY:
             mouse.dy += event.value;
+            y += event.value;
+            break;
+        case device::MouseEvent::Kind::AtX: // the desktop's pointer: its place, not a step
+            x = event.value;
+            break;
+        case device::MouseEvent::Kind::AtY:
+            y = event.value;
             break;
         case device::MouseEvent::Kind::Wheel:
             mouse.wheel += event.value;
@@ -153,9 +164,6 @@ std::int32_t readMouse() {
             mouse.pendingUp[b] = 1;
         }
     }
-    // Widened so that a flood of motion cannot overflow before the clamp.
-    const std::int64_t x = static_cast<std::int64_t>(mouse.x) + mouse.dx;
-    const std::int64_t y = static_cast<std::int64_t>(mouse.y) + mouse.dy;
     mouse.x = static_cast<std::int32_t>(std::clamp<std::int64_t>(x, 0, kMouseAreaWidth - 1));
     mouse.y = static_cast<std::int32_t>(std::clamp<std::int64_t>(y, 0, kMouseAreaHeight - 1));
     return 1;

@@ -60,7 +60,7 @@ void clearRandom() {
 }
 
 void seedRandomFromClock() {
-    seedRandom(device::tickCount());
+    seedRandom(device::startSeed());
 }
 
 std::int32_t random(std::int32_t n) {

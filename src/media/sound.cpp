@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <new>
 
 namespace game {
@@ -50,8 +51,11 @@ std::int32_t initSound() {
     if (sounds.started != 0) {
         return 1;
     }
+    // No sound device (a machine without sound, a broken sound server) is no reason to end: the
+    // game plays silently, the sounds stay unloaded, and the player is told once.
     if (!device::openAudio()) {
-        return 0;
+        std::fputs("zuravozidizuvav: no sound device could be opened; playing without sound\n",
+                   stderr);
     }
     sounds.started = 1;
     return 1;

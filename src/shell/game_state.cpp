@@ -38,7 +38,8 @@ void fillHelpAndCreditLines() {
         "Wer den SourceCode haben will, wende sich",
         "an die Wichtelwerkstatt am Nordpol.",
         "",
-        "Die Wichtelwerkstatt, Dezember 2026",
+        // Short: the page's mascot stands at the end of this line.
+        "Wichtelwerkstatt, 2026",
     };
     for (int i = 0; i < kHelpLines; ++i) {
         state.helpLines[i] = kHelp[i];

@@ -123,7 +123,9 @@ void drawTexts() {
         drawGameText(5, 5, "FPS:  " + numberToText(state.framesPerSecond), text_style::kRaised);
     }
     drawMenuCaptions();
-    drawGameText(535, 105, "Punkte:", text_style::kWhite);
+    // A little left of where the old system font put it: this font's "Punkte:" is wider and
+    // would run into the panel's end cap at x = 584.
+    drawGameText(528, 105, "Punkte:", text_style::kWhite);
     drawGameText(460, 118, numberToText(state.score), text_style::kWhite);
     stopDrawing();
 }

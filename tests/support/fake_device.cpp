@@ -54,6 +54,10 @@ namespace game::device {
 std::uint32_t tickCount() {
     return fake::dev.tick;
 }
+// The fake start is its clock: a run replays exactly from its start tick.
+std::uint32_t startSeed() {
+    return fake::dev.tick;
+}
 
 void sleepMs(std::uint32_t ms) {
     fake::dev.tick += ms;

@@ -8,6 +8,8 @@
 
 #include <SDL.h>
 
+#include <chrono>
+
 namespace game::device {
 
 std::uint32_t tickCount() {
@@ -15,6 +17,14 @@ std::uint32_t tickCount() {
 }
 void sleepMs(std::uint32_t ms) {
     SDL_Delay(ms);
+}
+std::uint32_t startSeed() {
+    // SDL's tick count is 0 before SDL starts; the wall clock in nanoseconds, folded, differs
+    // from one start to the next even within the same second.
+    const auto ns = std::chrono::system_clock::now().time_since_epoch();
+    const auto n = static_cast<std::uint64_t>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(ns).count());
+    return static_cast<std::uint32_t>(n ^ (n >> 32));
 }
 
 std::string programFolder() {

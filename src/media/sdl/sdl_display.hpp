@@ -1,6 +1,10 @@
 #pragma once
-// The full-screen window on SDL: the desktop's own resolution, the game's 640 x 480 picture
-// scaled into it with its aspect kept.
+// The game's window on SDL: full screen at the desktop's own resolution or a resizable window,
+// the 640 x 480 picture letterboxed into it with crisp pixels. The picture reaches the screen by
+// the cheaper of two paths, chosen when the window opens: scaled on the CPU into the window's
+// own pixels (no GPU, a software GL, a remote display), or as a texture the GPU scales.
+
+#include "media/display_options.hpp"
 
 #include <SDL.h>
 
@@ -17,10 +21,24 @@ bool windowOpen();
 // True once after present had to rebuild the renderer.
 bool displayLost();
 
-// Window events that concern the display (render target lost, window shown again).
+// Between full screen and a window (F11, Alt+Enter).
+void toggleWindowMode();
+bool fullScreen();
+
+// The picture pixel under a point of the window, clamped to the picture; also hides the system
+// pointer over the picture and shows it over the bars of a window.
+void pointerToPicture(int windowX, int windowY, std::int32_t& x, std::int32_t& y);
+
+// Window events that concern the display (size, exposure, render target lost).
 void takeDisplayEvent(const SDL_Event& event);
 
-// For tests: the renderer showing the window, or null.
-SDL_Renderer* renderer();
+// The path in use, once the window is open.
+PresentPath presentPath();
+
+// For tests: the window, or null.
+SDL_Window* window();
+// For tests: copies what the window shows (window pixels, 0x00RRGGBB) into out; false when it
+// cannot be read back.
+bool readShown(std::uint32_t* out, int& width, int& height, int capacity);
 
 } // namespace game::sdl

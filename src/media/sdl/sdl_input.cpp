@@ -114,6 +114,16 @@ void queueMouse(InputState& into, device::MouseEvent::Kind kind, std::int32_t va
     into.mouseEvents.push_back({kind, value, button});
 }
 
+// F11, or Alt with Enter, switches between full screen and a window.
+bool switchesWindowMode(const SDL_KeyboardEvent& key) {
+    if (key.keysym.scancode == SDL_SCANCODE_F11) {
+        return true;
+    }
+    const bool enter =
+        key.keysym.scancode == SDL_SCANCODE_RETURN || key.keysym.scancode == SDL_SCANCODE_KP_ENTER;
+    return enter && (key.keysym.mod & KMOD_ALT) != 0;
+}
+
 } // namespace
 
 InputState input;
@@ -130,6 +140,12 @@ bool takeInputEvent(const SDL_Event& event, InputState& into) {
     switch (event.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP: {
+        if (switchesWindowMode(event.key)) {
+            if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
+                toggleWindowMode();
+            }
+            return true; // the game does not see the key that switched the mode
+        }
         const std::uint8_t code = keyCodeOf(event.key.keysym.scancode);
         if (code != 0) {
             into.keys[code] = event.type == SDL_KEYDOWN ? 0x80 : 0x00;
@@ -140,14 +156,23 @@ bool takeInputEvent(const SDL_Event& event, InputState& into) {
         }
         return true;
     }
-    case SDL_MOUSEMOTION:
-        if (event.motion.xrel != 0) {
-            queueMouse(into, Kind::MoveX, event.motion.xrel);
-        }
-        if (event.motion.yrel != 0) {
-            queueMouse(into, Kind::MoveY, event.motion.yrel);
+    case SDL_MOUSEMOTION: {
+        // The desktop's pointer (its speed and acceleration apply), taken through the letterbox.
+        std::int32_t x = 0;
+        std::int32_t y = 0;
+        pointerToPicture(event.motion.x, event.motion.y, x, y);
+        const std::size_t n = into.mouseEvents.size();
+        if (n >= 2 && into.mouseEvents[n - 2].kind == Kind::AtX &&
+            into.mouseEvents[n - 1].kind == Kind::AtY) {
+            // Only the latest place counts until a button changes.
+            into.mouseEvents[n - 2].value = x;
+            into.mouseEvents[n - 1].value = y;
+        } else {
+            queueMouse(into, Kind::AtX, x);
+            queueMouse(into, Kind::AtY, y);
         }
         return true;
+    }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         std::int32_t button = -1;

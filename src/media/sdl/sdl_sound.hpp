@@ -1,6 +1,7 @@
 #pragma once
-// Sounds on SDL_mixer: each sound is the whole sample data converted once to the mixer's own
-// format; each sound number plays on its own mixer channel.
+// Sounds on SDL's own audio device: each sound is converted once, at load, to the device's rate
+// and channel count as signed 16-bit samples; the game's mixer sums the voices in SDL's audio
+// callback.
 
 #include "media/device.hpp"
 
@@ -16,7 +17,7 @@ std::int32_t createSound(const device::PcmFormat& format, const std::uint8_t* sa
 void destroySound(std::int32_t sound);
 void startSound(std::int32_t sound, std::int32_t channel, bool loop, float gain);
 
-// For tests: the mixer's volume (0..128) that a gain becomes.
-int mixerVolume(float gain);
+// For tests: whether any voice still plays.
+bool anyVoicePlaying();
 
 } // namespace game::sdl

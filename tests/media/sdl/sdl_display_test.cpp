@@ -1,5 +1,5 @@
-// The SDL window under SDL's dummy video driver: what present shows, read back from the
-// renderer, and the rebuild after a lost device.
+// The SDL window under SDL's dummy video driver (a 1024 x 768 desktop): what each presentation
+// path shows, read back from the window, the rebuild after a lost device, and the window mode.
 
 #include "media/sdl/sdl_display.hpp"
 #include "media/sdl/sdl_input.hpp"
@@ -13,16 +13,20 @@
 namespace game {
 namespace {
 
-class SdlDisplay : public ::testing::Test {
+class SdlDisplay : public ::testing::TestWithParam<PresentPath> {
 protected:
     void SetUp() override {
         setenv("SDL_VIDEODRIVER", "dummy", 0);
+        displayOptions.present = GetParam();
         ASSERT_TRUE(sdl::startVideo()) << SDL_GetError();
         ASSERT_TRUE(sdl::openWindow("Zuravozidizuvav", 640, 480)) << SDL_GetError();
         SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
         sdl::displayLost();
     }
-    void TearDown() override { sdl::stopVideo(); }
+    void TearDown() override {
+        sdl::stopVideo();
+        displayOptions = DisplayOptions{};
+    }
 
     // Left half red, right half blue, a green band across the middle rows.
     static std::vector<std::uint32_t> pattern() {
@@ -39,58 +43,79 @@ protected:
         return pixels;
     }
 
-    // The colour at a point of the game's picture, read from the window (which may be scaled).
-    static std::uint32_t shownAt(int x, int y) {
-        SDL_Renderer* r = sdl::renderer();
-        float scaleX = 1;
-        float scaleY = 1;
-        SDL_RenderGetScale(r, &scaleX, &scaleY);
-        SDL_Rect viewport;
-        SDL_RenderGetViewport(r, &viewport);
-        SDL_Rect at{static_cast<int>((static_cast<float>(viewport.x + x) + 0.5f) * scaleX),
-                    static_cast<int>((static_cast<float>(viewport.y + y) + 0.5f) * scaleY), 1, 1};
-        std::uint32_t pixel = 0;
-        SDL_RenderSetScale(r, 1, 1);
-        SDL_RenderSetViewport(r, nullptr);
-        const int read = SDL_RenderReadPixels(r, &at, SDL_PIXELFORMAT_RGB888, &pixel, 4);
-        SDL_RenderSetLogicalSize(r, 640, 480);
-        return read == 0 ? pixel & 0xFFFFFF : 0xDEADBEEF;
+    // The colour shown at a point of the game's picture (the window is 1.6 times larger).
+    std::uint32_t shownAt(int x, int y) {
+        int w = 0;
+        int h = 0;
+        if (!sdl::readShown(shown.data(), w, h, static_cast<int>(shown.size()))) {
+            return 0xDEADBEEF;
+        }
+        const int wx = (2 * x + 1) * w / 1280;
+        const int wy = (2 * y + 1) * h / 960;
+        return shown[static_cast<std::size_t>(wy * w + wx)] & 0xFFFFFF;
     }
+    std::vector<std::uint32_t> shown = std::vector<std::uint32_t>(1024 * 768);
 };
 
-TEST_F(SdlDisplay, PresentShowsTheGamesPictureScaledIntoTheWindow) {
-    const auto pixels = pattern();
+TEST_P(SdlDisplay, PresentShowsTheGamesPictureScaledIntoTheWindow) {
+    ASSERT_EQ(sdl::presentPath(), GetParam());
+    auto pixels = pattern();
     sdl::present(pixels.data(), 640, 480);
     EXPECT_EQ(shownAt(100, 100), 0xFF0000u);
     EXPECT_EQ(shownAt(500, 100), 0x0000FFu);
     EXPECT_EQ(shownAt(100, 240), 0x00FF00u);
     EXPECT_EQ(shownAt(600, 400), 0x0000FFu);
-}
-
-TEST_F(SdlDisplay, ALostRenderDeviceIsRebuiltAndReportedOnce) {
-    SDL_Event reset{};
-    reset.type = SDL_RENDER_DEVICE_RESET;
-    ASSERT_EQ(SDL_PushEvent(&reset), 1);
-    sdl::pumpEvents();
-    EXPECT_FALSE(sdl::displayLost()) << "nothing was rebuilt yet";
-    const auto pixels = pattern();
+    // The next frame changes one corner only; the rest must stay as shown.
+    for (int y = 400; y < 480; ++y) {
+        for (int x = 0; x < 100; ++x) {
+            pixels[static_cast<std::size_t>(y * 640 + x)] = 0xFFFF00u;
+        }
+    }
     sdl::present(pixels.data(), 640, 480);
-    EXPECT_TRUE(sdl::displayLost());
-    EXPECT_FALSE(sdl::displayLost());
-    ASSERT_NE(sdl::renderer(), nullptr);
+    EXPECT_EQ(shownAt(50, 450), 0xFFFF00u);
+    EXPECT_EQ(shownAt(150, 450), 0xFF0000u);
     EXPECT_EQ(shownAt(500, 100), 0x0000FFu);
 }
 
-TEST_F(SdlDisplay, LostRenderTargetsAreRebuiltToo) {
-    SDL_Event reset{};
-    reset.type = SDL_RENDER_TARGETS_RESET;
-    ASSERT_EQ(SDL_PushEvent(&reset), 1);
+TEST_P(SdlDisplay, SwitchingToAWindowAndBackKeepsThePictureWhole) {
+    sdl::toggleWindowMode();
+    EXPECT_FALSE(sdl::fullScreen());
     sdl::pumpEvents();
+    int w = 0;
+    int h = 0;
+    SDL_GetWindowSize(sdl::window(), &w, &h);
+    EXPECT_EQ(w, 640) << "the largest whole multiple that fits 1024 x 768";
+    EXPECT_EQ(h, 480);
+    sdl::toggleWindowMode();
+    sdl::pumpEvents();
+    EXPECT_TRUE(sdl::fullScreen());
     const auto pixels = pattern();
     sdl::present(pixels.data(), 640, 480);
-    EXPECT_TRUE(sdl::displayLost());
-    EXPECT_EQ(shownAt(100, 100), 0xFF0000u);
+    EXPECT_EQ(shownAt(500, 100), 0x0000FFu);
+    EXPECT_EQ(shownAt(100, 240), 0x00FF00u);
 }
+
+INSTANTIATE_TEST_SUITE_P(BothPaths, SdlDisplay,
+                         ::testing::Values(PresentPath::Cpu, PresentPath::Gpu));
+
+class SdlRenderer : public SdlDisplay {};
+
+TEST_P(SdlRenderer, ALostRenderDeviceIsRebuiltAndReportedOnce) {
+    for (const Uint32 lost : {SDL_RENDER_DEVICE_RESET, SDL_RENDER_TARGETS_RESET}) {
+        SDL_Event reset{};
+        reset.type = lost;
+        ASSERT_EQ(SDL_PushEvent(&reset), 1);
+        sdl::pumpEvents();
+        EXPECT_FALSE(sdl::displayLost()) << "nothing was rebuilt yet";
+        const auto pixels = pattern();
+        sdl::present(pixels.data(), 640, 480);
+        EXPECT_TRUE(sdl::displayLost());
+        EXPECT_FALSE(sdl::displayLost());
+        EXPECT_EQ(shownAt(500, 100), 0x0000FFu);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Gpu, SdlRenderer, ::testing::Values(PresentPath::Gpu));
 
 TEST(SdlVideo, WithoutAUsableVideoDriverTheDisplaySystemDoesNotStart) {
     ASSERT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
@@ -99,6 +124,8 @@ TEST(SdlVideo, WithoutAUsableVideoDriverTheDisplaySystemDoesNotStart) {
     EXPECT_FALSE(sdl::openWindow("Zuravozidizuvav", 640, 480));
     setenv("SDL_VIDEODRIVER", "dummy", 1);
     ASSERT_TRUE(sdl::startVideo());
+    EXPECT_TRUE(sdl::openWindow("Zuravozidizuvav", 640, 480));
+    EXPECT_EQ(sdl::presentPath(), PresentPath::Cpu) << "no GPU behind a dummy display";
     sdl::stopVideo();
 }
 

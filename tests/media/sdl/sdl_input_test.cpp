@@ -38,12 +38,18 @@ protected:
         e.key.keysym.scancode = scancode;
         ASSERT_EQ(SDL_PushEvent(&e), 1);
     }
-    static void pushMotion(int dx, int dy) {
+    static void pushMotion(int x, int y) {
         SDL_Event e{};
         e.type = SDL_MOUSEMOTION;
-        e.motion.xrel = dx;
-        e.motion.yrel = dy;
+        e.motion.x = x;
+        e.motion.y = y;
         ASSERT_EQ(SDL_PushEvent(&e), 1);
+    }
+    static SDL_Event sizeChanged() {
+        SDL_Event e{};
+        e.type = SDL_WINDOWEVENT;
+        e.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+        return e;
     }
     static void pushButton(Uint8 button, bool down) {
         SDL_Event e{};
@@ -144,22 +150,26 @@ TEST_F(SdlInput, EveryPressAndDesktopRepeatOfAKeyIsOneStroke) {
     EXPECT_EQ(keyDown(key::kRight), 128);
 }
 
-TEST_F(SdlInput, RelativeMotionIsSummedAndClamped) {
-    setMousePosition(320, 240);
-    pushMotion(10, 5);
-    pushMotion(-3, 20);
-    readThroughSdl();
-    EXPECT_EQ(mousePosX(), 327);
-    EXPECT_EQ(mousePosY(), 265);
-    pushMotion(-2000, 0);
-    pushMotion(0, 3000);
-    readThroughSdl();
-    EXPECT_EQ(mousePosX(), 0);
-    EXPECT_EQ(mousePosY(), 479);
-    pushMotion(5000, -5000);
-    readThroughSdl();
-    EXPECT_EQ(mousePosX(), 639);
-    EXPECT_EQ(mousePosY(), 0);
+// A 1000 x 480 window shows the 640 x 480 picture 1:1 between 180-pixel bars.
+TEST_F(SdlInput, TheDesktopPointerIsMappedThroughTheLetterboxAndClampedToThePicture) {
+    displayOptions.startInWindow = true;
+    ASSERT_TRUE(sdl::openWindow("Zuravozidizuvav", 640, 480)) << SDL_GetError();
+    displayOptions = DisplayOptions{};
+    SDL_SetWindowSize(sdl::window(), 1000, 480);
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    sdl::takeDisplayEvent(sizeChanged());
+    struct Case {
+        int wx, wy, x, y;
+    };
+    for (const Case& c : {Case{180, 0, 0, 0}, Case{500, 240, 320, 240}, Case{819, 479, 639, 479},
+                          Case{5, 100, 0, 100}, Case{990, -20, 639, 0}}) {
+        pushMotion(c.wx + 3, c.wy + 3); // only the last place before a read counts
+        pushMotion(c.wx, c.wy);
+        readThroughSdl();
+        EXPECT_EQ(mousePosX(), c.x) << c.wx;
+        EXPECT_EQ(mousePosY(), c.y) << c.wy;
+    }
+    sdl::closeWindow();
 }
 
 TEST_F(SdlInput, ButtonsComeFromTheEventsBetweenReads) {

@@ -1,0 +1,183 @@
+#include "media/picture_scaler.hpp"
+
+#include <algorithm>
+#include <cstring>
+
+namespace game {
+namespace {
+
+// The source index a target index samples: the centre of target pixel i of n, taken back into
+// m source pixels. Spreads the longer and shorter blocks evenly.
+std::int32_t sampleOf(std::int32_t i, std::int32_t n, std::int32_t m) {
+    const std::int64_t s = ((2 * static_cast<std::int64_t>(i) + 1) * m) / (2 * std::int64_t{n});
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(s, 0, m - 1));
+}
+
+void fillTables(std::int32_t n, std::int32_t m, std::vector<std::int32_t>& src,
+                std::vector<std::int32_t>& first) {
+    src.resize(static_cast<std::size_t>(n));
+    first.assign(static_cast<std::size_t>(m) + 1, n);
+    for (std::int32_t i = n - 1; i >= 0; --i) {
+        const std::int32_t s = sampleOf(i, n, m);
+        src[static_cast<std::size_t>(i)] = s;
+        first[static_cast<std::size_t>(s)] = i;
+    }
+    // A source pixel that no target pixel samples (scaling down) starts where the next one does.
+    for (std::int32_t s = m - 1; s >= 0; --s) {
+        first[static_cast<std::size_t>(s)] =
+            std::min(first[static_cast<std::size_t>(s)], first[static_cast<std::size_t>(s) + 1]);
+    }
+}
+
+} // namespace
+
+PixelRect letterbox(std::int32_t windowW, std::int32_t windowH, std::int32_t pictureW,
+                    std::int32_t pictureH) {
+    if (windowW <= 0 || windowH <= 0 || pictureW <= 0 || pictureH <= 0) {
+        return {};
+    }
+    PixelRect r;
+    const std::int64_t byWidth = std::int64_t{windowW} * pictureH;
+    const std::int64_t byHeight = std::int64_t{windowH} * pictureW;
+    if (byWidth <= byHeight) { // the width is the narrower fit: bars above and below
+        r.w = windowW;
+        r.h = static_cast<std::int32_t>((byWidth + pictureW / 2) / pictureW);
+    } else {
+        r.h = windowH;
+        r.w = static_cast<std::int32_t>((byHeight + pictureH / 2) / pictureH);
+    }
+    r.w = std::clamp(r.w, 1, windowW);
+    r.h = std::clamp(r.h, 1, windowH);
+    r.x = (windowW - r.w) / 2;
+    r.y = (windowH - r.h) / 2;
+    return r;
+}
+
+std::vector<PixelRect> barsAround(const PixelRect& picture, std::int32_t windowW,
+                                  std::int32_t windowH) {
+    std::vector<PixelRect> bars;
+    const PixelRect all[4] = {
+        {0, 0, windowW, picture.y},
+        {0, picture.y + picture.h, windowW, windowH - picture.y - picture.h},
+        {0, picture.y, picture.x, picture.h},
+        {picture.x + picture.w, picture.y, windowW - picture.x - picture.w, picture.h},
+    };
+    for (const PixelRect& bar : all) {
+        if (bar.w > 0 && bar.h > 0) {
+            bars.push_back(bar);
+        }
+    }
+    return bars;
+}
+
+void windowToPicture(const PixelRect& picture, std::int32_t pictureW, std::int32_t pictureH,
+                     std::int32_t windowX, std::int32_t windowY, std::int32_t& x, std::int32_t& y) {
+    if (picture.w <= 0 || picture.h <= 0) {
+        x = 0;
+        y = 0;
+        return;
+    }
+    x = sampleOf(windowX - picture.x, picture.w, pictureW);
+    y = sampleOf(windowY - picture.y, picture.h, pictureH);
+}
+
+ScaleTables makeScaleTables(const PixelRect& to, std::int32_t pictureW, std::int32_t pictureH) {
+    ScaleTables t;
+    t.to = to;
+    fillTables(std::max(to.w, 0), pictureW, t.srcX, t.firstX);
+    fillTables(std::max(to.h, 0), pictureH, t.srcY, t.firstY);
+    return t;
+}
+
+PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::int32_t pictureW,
+                      std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
+                      std::uint32_t* target, std::int32_t targetPitch) {
+    const std::int32_t dx0 = t.firstX[static_cast<std::size_t>(x0)];
+    const std::int32_t dx1 = t.firstX[static_cast<std::size_t>(x1)];
+    const std::int32_t dy0 = t.firstY[static_cast<std::size_t>(y0)];
+    const std::int32_t dy1 = t.firstY[static_cast<std::size_t>(y1)];
+    if (dx1 <= dx0 || dy1 <= dy0) {
+        return {};
+    }
+    auto* base = reinterpret_cast<std::uint8_t*>(target);
+    const auto rowBytes = static_cast<std::size_t>(dx1 - dx0) * sizeof(std::uint32_t);
+    const std::uint32_t* lastSource = nullptr;
+    std::uint32_t* lastRow = nullptr;
+    for (std::int32_t dy = dy0; dy < dy1; ++dy) {
+        auto* row = reinterpret_cast<std::uint32_t*>(
+                        base + static_cast<std::ptrdiff_t>(t.to.y + dy) * targetPitch) +
+                    t.to.x + dx0;
+        const std::uint32_t* source =
+            picture + static_cast<std::ptrdiff_t>(t.srcY[static_cast<std::size_t>(dy)]) * pictureW;
+        if (source == lastSource) { // the same picture row again: a plain copy
+            std::memcpy(row, lastRow, rowBytes);
+            continue;
+        }
+        const std::int32_t* cols = t.srcX.data() + dx0;
+        for (std::int32_t i = 0; i < dx1 - dx0; ++i) {
+            row[i] = source[cols[i]];
+        }
+        lastSource = source;
+        lastRow = row;
+    }
+    return {t.to.x + dx0, t.to.y + dy0, dx1 - dx0, dy1 - dy0};
+}
+
+bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t w,
+                 std::int32_t h) {
+    changes.bands.clear();
+    const auto count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
+    if (changes.last.size() != count) {
+        changes.last.assign(frame, frame + count);
+        changes.bands.push_back({0, 0, w, h});
+        return true;
+    }
+    const std::int32_t tiles = (w + kChangeTile - 1) / kChangeTile;
+    changes.dirty.resize(static_cast<std::size_t>(tiles));
+    const auto rowBytes = static_cast<std::size_t>(w) * 4;
+    for (std::int32_t ty = 0; ty < h; ty += kChangeTile) {
+        const std::int32_t rows = std::min(kChangeTile, h - ty);
+        std::fill(changes.dirty.begin(), changes.dirty.end(), 0);
+        bool any = false;
+        for (std::int32_t y = ty; y < ty + rows; ++y) {
+            const std::uint32_t* now = frame + static_cast<std::size_t>(y) * w;
+            const std::uint32_t* before = changes.last.data() + static_cast<std::size_t>(y) * w;
+            if (std::memcmp(now, before, rowBytes) == 0) { // most rows: one fast look
+                continue;
+            }
+            any = true;
+            for (std::int32_t t = 0; t < tiles; ++t) {
+                const std::int32_t x = t * kChangeTile;
+                const auto bytes = static_cast<std::size_t>(std::min(kChangeTile, w - x)) * 4;
+                auto& d = changes.dirty[static_cast<std::size_t>(t)];
+                d = d != 0 || std::memcmp(now + x, before + x, bytes) != 0 ? 1 : 0;
+            }
+        }
+        if (!any) {
+            continue;
+        }
+        // Runs of changed tiles; one unchanged tile between two runs is cheaper sent along than
+        // sent as another piece.
+        for (std::int32_t t = 0; t < tiles;) {
+            if (changes.dirty[static_cast<std::size_t>(t)] == 0) {
+                ++t;
+                continue;
+            }
+            std::int32_t end = t + 1;
+            while (end < tiles &&
+                   (changes.dirty[static_cast<std::size_t>(end)] != 0 ||
+                    (end + 1 < tiles && changes.dirty[static_cast<std::size_t>(end + 1)] != 0))) {
+                ++end;
+            }
+            const std::int32_t x = t * kChangeTile;
+            changes.bands.push_back({x, ty, std::min(end * kChangeTile, w) - x, rows});
+            t = end;
+        }
+        const std::size_t at = static_cast<std::size_t>(ty) * w;
+        std::memcpy(changes.last.data() + at, frame + at,
+                    static_cast<std::size_t>(rows) * rowBytes);
+    }
+    return !changes.bands.empty();
+}
+
+} // namespace game

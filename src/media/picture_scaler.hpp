@@ -1,0 +1,62 @@
+#pragma once
+// Where the game's picture sits in a window of any size, and how its pixels are scaled there on
+// the CPU: the largest rectangle of the picture's aspect that fits, centred, black bars around
+// it. Each picture pixel becomes a block of whole window pixels (nearest neighbour): at an
+// integer factor every block is k x k, at other factors the blocks differ by at most one pixel
+// and are spread evenly, so text edges stay sharp. The pointer is mapped back through the same
+// blocks.
+
+#include <cstdint>
+#include <vector>
+
+namespace game {
+
+struct PixelRect {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t w = 0;
+    std::int32_t h = 0;
+};
+
+// The picture's place in a window; empty (w = h = 0) when the window has no area.
+PixelRect letterbox(std::int32_t windowW, std::int32_t windowH, std::int32_t pictureW,
+                    std::int32_t pictureH);
+
+// The up to four black bars around the picture in the window, without empty ones.
+std::vector<PixelRect> barsAround(const PixelRect& picture, std::int32_t windowW,
+                                  std::int32_t windowH);
+
+// The picture pixel under a window point, clamped to the picture.
+void windowToPicture(const PixelRect& picture, std::int32_t pictureW, std::int32_t pictureH,
+                     std::int32_t windowX, std::int32_t windowY, std::int32_t& x, std::int32_t& y);
+
+// Nearest-neighbour scaling of a pictureW x pictureH picture into a rectangle of a 32-bit
+// target. The tables are built once per size, so a frame costs table lookups and row copies.
+struct ScaleTables {
+    PixelRect to;                     // where the picture goes in the target
+    std::vector<std::int32_t> srcX;   // per target column of the rectangle: the picture column
+    std::vector<std::int32_t> srcY;   // per target row: the picture row
+    std::vector<std::int32_t> firstX; // per picture column (+1 at the end): first target column
+    std::vector<std::int32_t> firstY; // per picture row (+1 at the end): first target row
+};
+
+ScaleTables makeScaleTables(const PixelRect& to, std::int32_t pictureW, std::int32_t pictureH);
+
+// Scales the part x0..x1-1 x y0..y1-1 of the picture (pixels with pitch pictureW) into target
+// (pitch in bytes); returns the target rectangle written (relative to the target's origin).
+PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::int32_t pictureW,
+                      std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
+                      std::uint32_t* target, std::int32_t targetPitch);
+
+// Which parts of a new frame differ from the last one shown, as runs of changed 16 x 16 tiles,
+// row of tiles by row of tiles, top to bottom. The last frame is updated to the new one. Returns
+// false when nothing changed.
+struct FrameChanges {
+    std::vector<std::uint32_t> last; // the frame shown last
+    std::vector<PixelRect> bands;    // the changed parts of the latest frame, in picture pixels
+    std::vector<std::uint8_t> dirty; // per tile column of the row of tiles being looked at
+};
+constexpr std::int32_t kChangeTile = 16;
+bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t w, std::int32_t h);
+
+} // namespace game

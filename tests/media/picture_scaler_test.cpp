@@ -1,0 +1,136 @@
+// Where the picture sits in a window and how its pixels are scaled there: whole blocks, evenly
+// spread, the pointer mapped through the same blocks, and changed parts redrawn alone.
+
+#include "media/picture_scaler.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <vector>
+
+namespace game {
+namespace {
+
+constexpr int kW = 640;
+constexpr int kH = 480;
+
+bool operator==(const PixelRect& a, const PixelRect& b) {
+    return a.x == b.x && a.y == b.y && a.w == b.w && a.h == b.h;
+}
+
+// Every picture pixel its own value, so a target pixel tells which one it shows.
+std::vector<std::uint32_t> numbered() {
+    std::vector<std::uint32_t> p(kW * kH);
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        p[i] = static_cast<std::uint32_t>(i);
+    }
+    return p;
+}
+
+std::vector<std::uint32_t> scaled(const std::vector<std::uint32_t>& picture, int w, int h) {
+    std::vector<std::uint32_t> target(static_cast<std::size_t>(w) * h, 0xFFFFFFFFu);
+    const ScaleTables t = makeScaleTables(letterbox(w, h, kW, kH), kW, kH);
+    scaleRegion(t, picture.data(), kW, 0, 0, kW, kH, target.data(), w * 4);
+    return target;
+}
+
+TEST(PictureScaler, ThePictureFillsTheNarrowerSideCentredBetweenBars) {
+    struct Case {
+        int w, h;
+        PixelRect want;
+    };
+    for (const Case& c :
+         {Case{640, 480, {0, 0, 640, 480}}, Case{1280, 1024, {0, 32, 1280, 960}},
+          Case{1920, 1080, {240, 0, 1440, 1080}}, Case{1366, 768, {171, 0, 1024, 768}},
+          Case{320, 480, {0, 120, 320, 240}}, Case{0, 480, {0, 0, 0, 0}}}) {
+        EXPECT_TRUE(letterbox(c.w, c.h, kW, kH) == c.want) << c.w << " x " << c.h;
+    }
+    const auto bars = barsAround(letterbox(1920, 1080, kW, kH), 1920, 1080);
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_TRUE(bars[0] == (PixelRect{0, 0, 240, 1080}));
+    EXPECT_TRUE(bars[1] == (PixelRect{1680, 0, 240, 1080}));
+    EXPECT_TRUE(barsAround(letterbox(640, 480, kW, kH), 640, 480).empty());
+}
+
+// Each picture pixel becomes a block of whole target pixels: k x k at an integer factor, at
+// other factors blocks that differ by at most one, with every picture pixel shown.
+TEST(PictureScaler, PixelsBecomeWholeBlocksOfEvenSize) {
+    struct Case {
+        int w, h, smallest, largest;
+    };
+    for (const Case& c : {Case{1280, 960, 2, 2}, Case{1920, 1440, 3, 3}, Case{1440, 1080, 2, 3},
+                          Case{1000, 750, 1, 2}}) {
+        const auto target = scaled(numbered(), c.w, c.h);
+        const PixelRect r = letterbox(c.w, c.h, kW, kH);
+        std::map<std::uint32_t, int> blocks; // picture pixel -> target pixels showing it
+        for (int y = r.y; y < r.y + r.h; ++y) {
+            for (int x = r.x; x < r.x + r.w; ++x) {
+                ++blocks[target[static_cast<std::size_t>(y) * c.w + x]];
+            }
+        }
+        ASSERT_EQ(blocks.size(), static_cast<std::size_t>(kW * kH)) << c.w;
+        const auto [lo, hi] = std::minmax_element(
+            blocks.begin(), blocks.end(), [](auto& a, auto& b) { return a.second < b.second; });
+        EXPECT_EQ(lo->second, c.smallest * c.smallest) << c.w;
+        EXPECT_EQ(hi->second, c.largest * c.largest) << c.w;
+    }
+}
+
+TEST(PictureScaler, ThePointerLandsOnThePixelShownUnderItAndStaysInsideThePicture) {
+    const int w = 1920;
+    const int h = 1080;
+    const auto target = scaled(numbered(), w, h);
+    const PixelRect r = letterbox(w, h, kW, kH);
+    for (int wy = 0; wy < h; wy += 7) {
+        for (int wx = r.x; wx < r.x + r.w; wx += 5) {
+            std::int32_t x = -1;
+            std::int32_t y = -1;
+            windowToPicture(r, kW, kH, wx, wy, x, y);
+            ASSERT_EQ(static_cast<std::uint32_t>(y * kW + x),
+                      target[static_cast<std::size_t>(wy) * w + wx])
+                << wx << ", " << wy;
+        }
+    }
+    struct Outside {
+        int wx, wy, x, y;
+    };
+    for (const Outside& o : {Outside{0, 0, 0, 0}, Outside{100, 1079, 0, 479},
+                             Outside{1919, 500, 639, 222}, Outside{-50, 5000, 0, 479}}) {
+        std::int32_t x = -1;
+        std::int32_t y = -1;
+        windowToPicture(r, kW, kH, o.wx, o.wy, x, y);
+        EXPECT_EQ(x, o.x) << o.wx;
+        EXPECT_EQ(y, o.y) << o.wy;
+    }
+}
+
+TEST(PictureScaler, OnlyTheChangedTilesAreFoundAndRedrawingThemGivesTheWholeNewPicture) {
+    auto picture = numbered();
+    FrameChanges changes;
+    ASSERT_TRUE(findChanges(changes, picture.data(), kW, kH));
+    ASSERT_EQ(changes.bands.size(), 1u) << "the first frame goes out whole";
+    EXPECT_FALSE(findChanges(changes, picture.data(), kW, kH));
+
+    const int w = 1440;
+    const int h = 1080;
+    auto target = scaled(picture, w, h);
+    picture[static_cast<std::size_t>(100 * kW + 37)] = 0xABCDEFu;
+    picture[static_cast<std::size_t>(100 * kW + 600)] = 0xABCDEFu;
+    picture[static_cast<std::size_t>(111 * kW + 70)] = 0xABCDEFu; // one clean tile between
+    picture[static_cast<std::size_t>(479 * kW + 639)] = 0x123456u;
+    ASSERT_TRUE(findChanges(changes, picture.data(), kW, kH));
+    ASSERT_EQ(changes.bands.size(), 3u);
+    EXPECT_TRUE(changes.bands[0] == (PixelRect{32, 96, 48, 16}));
+    EXPECT_TRUE(changes.bands[1] == (PixelRect{592, 96, 16, 16}));
+    EXPECT_TRUE(changes.bands[2] == (PixelRect{624, 464, 16, 16}));
+
+    const ScaleTables t = makeScaleTables(letterbox(w, h, kW, kH), kW, kH);
+    for (const PixelRect& b : changes.bands) {
+        scaleRegion(t, picture.data(), kW, b.x, b.y, b.x + b.w, b.y + b.h, target.data(), w * 4);
+    }
+    EXPECT_EQ(target, scaled(picture, w, h));
+}
+
+} // namespace
+} // namespace game
