@@ -38,51 +38,34 @@ protected:
     }
 };
 
-// --- the volume scale ---
-
-// Attenuation in hundredths of a decibel: 20 log10(1000 v) dB above -100 dB for 1..99.
-TEST_F(Sound, VolumeOneIsMinus40DecibelsAndEachTenfoldStepAdds20) {
-    EXPECT_EQ(volumeAttenuation(1), -4000);
-    EXPECT_EQ(volumeAttenuation(10), -2000);
-    EXPECT_EQ(volumeAttenuation(100), 0);
-    EXPECT_EQ(volumeAttenuation(0), -10000);
-    // 20 log10(50000) = 93.979 dB, truncated to hundredths: 9397.
-    EXPECT_EQ(volumeAttenuation(50), 9397 - 10000);
-}
-
-TEST_F(Sound, VolumesOutsideTheScaleAreClamped) {
-    EXPECT_EQ(volumeAttenuation(150), 0);
-    EXPECT_EQ(volumeAttenuation(-5), -10000);
-}
-
-TEST_F(Sound, TheGainOfAVolumeIsTenToTheAttenuationOver2000) {
+// Attenuation in hundredths of a decibel, 20 log10(1000 v) dB above -100 dB for 1..99, clamped;
+// the gain played is 10^(attenuation / 2000); a newly loaded sound plays at full level.
+TEST_F(Sound, VolumesBecomeAttenuationsAndGains) {
     ASSERT_EQ(load(14, test::makePcmWav(1, 22050, 16, tone(64))), 1);
-    const std::pair<int, double> cases[] = {
-        {100, 1.0}, {150, 1.0}, {10, 0.1},     {1, 0.01},
-        {0, 1e-5},  {-5, 1e-5}, {50, 0.499459}}; // 10^(-603 / 2000)
-    for (const auto& [volume, gain] : cases) {
-        setSoundVolume(14, volume);
+    struct Case {
+        int volume, attenuation;
+        double gain;
+    };
+    for (const Case& c :
+         {Case{1, -4000, 0.01}, Case{10, -2000, 0.1}, Case{100, 0, 1.0}, Case{0, -10000, 1e-5},
+          Case{50, 9397 - 10000, 0.499459}, Case{150, 0, 1.0}, Case{-5, -10000, 1e-5}}) {
+        EXPECT_EQ(volumeAttenuation(c.volume), c.attenuation) << c.volume;
+        setSoundVolume(14, c.volume);
         playSound(14, 0);
-        ASSERT_FALSE(fake::dev.played.empty());
-        EXPECT_NEAR(fake::dev.played.back().gain, gain, gain * 1e-4) << volume;
+        EXPECT_NEAR(fake::dev.played.back().gain, c.gain, c.gain * 1e-4) << c.volume;
     }
-}
-
-TEST_F(Sound, ANewlyLoadedSoundPlaysAtFullLevel) {
-    ASSERT_EQ(load(16, test::makePcmWav(1, 22050, 16, tone(64))), 1);
-    setSoundVolume(16, 25);
-    ASSERT_EQ(load(16, test::makePcmWav(1, 22050, 16, tone(32))), 1);
-    playSound(16, 0);
+    ASSERT_EQ(load(14, test::makePcmWav(1, 22050, 16, tone(32))), 1);
+    playSound(14, 0);
     EXPECT_FLOAT_EQ(fake::dev.played.back().gain, 1.0f);
 }
 
-// --- playing ---
-
-TEST_F(Sound, EachSoundPlaysOnTheChannelOfItsNumberSoAReplayRestartsIt) {
+TEST_F(Sound, EachSoundPlaysOnTheChannelOfItsNumberAndNothingElsePlays) {
     ASSERT_EQ(load(10, test::makePcmWav(1, 22050, 16, tone(64))), 1);
     ASSERT_EQ(load(12, test::makePcmWav(1, 22050, 16, tone(64))), 1);
-    playSound(10, 0);
-    playSound(10, 0);
+    for (const std::int32_t number : {10, 10, 11, -1, 5000}) {
+        playSound(number, 0);
+    }
+    setSoundVolume(11, 50);
     playSound(12, 1);
     EXPECT_EQ(fake::playedChannels(), (std::vector<std::int32_t>{10, 10, 12}));
     EXPECT_EQ(fake::dev.played[0].sound, slot(10));
@@ -90,56 +73,27 @@ TEST_F(Sound, EachSoundPlaysOnTheChannelOfItsNumberSoAReplayRestartsIt) {
     EXPECT_TRUE(fake::dev.played[2].loop);
 }
 
-TEST_F(Sound, AnEmptyOrUnknownNumberPlaysNothingAndTakesNoVolume) {
-    playSound(11, 0);
-    playSound(-1, 0);
-    playSound(5000, 0);
-    setSoundVolume(11, 50);
-    setSoundVolume(5000, 50);
-    EXPECT_TRUE(fake::dev.played.empty());
-}
-
-// --- slots ---
-
-TEST_F(Sound, LoadingSound60GrowsTheTableTo110Slots) {
-    ASSERT_EQ(sounds.slots.size(), 50u);
+TEST_F(Sound, SlotsGrowRefuseBadNumbersAndFilesAndGiveBackWhatTheyHeld) {
     ASSERT_EQ(load(60, test::makePcmWav(1, 22050, 16, tone(64))), 1);
     EXPECT_EQ(sounds.slots.size(), 110u);
-    for (std::int32_t i = 50; i < 110; ++i) {
-        EXPECT_EQ(slot(i) != 0, i == 60) << i;
-    }
-}
-
-TEST_F(Sound, ARefusedFileLeavesTheSoundLoadedBeforeInItsSlot) {
+    EXPECT_EQ(load(-1, test::makePcmWav(1, 22050, 16, tone(64))), 0);
+    EXPECT_EQ(load(kMaxSoundNumber, test::makePcmWav(1, 22050, 16, tone(64))), 0);
     ASSERT_EQ(load(13, test::makePcmWav(1, 22050, 16, tone(64))), 1);
+    ASSERT_EQ(load(13, test::makePcmWav(1, 22050, 16, tone(64))), 1); // gives back the first
     const std::int32_t before = slot(13);
     EXPECT_EQ(load(13, test::makePcmWav(1, 22050, 24, tone(66))), 0);
     EXPECT_EQ(load(13, test::Bytes{'R', 'I', 'F', 'F'}), 0);
     EXPECT_EQ(loadSound(13, "/nonexistent/menuopen.wav"), 0);
-    EXPECT_EQ(slot(13), before);
+    EXPECT_EQ(slot(13), before); // a refused file leaves the sound loaded before
+    EXPECT_EQ(fake::dev.soundsAlive, 2);
+    freeSound(60);
+    EXPECT_EQ(slot(60), 0);
     EXPECT_EQ(fake::dev.soundsAlive, 1);
-}
-
-TEST_F(Sound, AReloadGivesBackTheSoundItReplaces) {
-    ASSERT_EQ(load(13, test::makePcmWav(1, 22050, 16, tone(64))), 1);
-    ASSERT_EQ(load(13, test::makePcmWav(1, 22050, 16, tone(64))), 1);
-    EXPECT_EQ(fake::dev.soundsAlive, 1);
-}
-
-TEST_F(Sound, NegativeAndHugeNumbersAreRefused) {
-    EXPECT_EQ(load(-1, test::makePcmWav(1, 22050, 16, tone(64))), 0);
-    EXPECT_EQ(load(kMaxSoundNumber, test::makePcmWav(1, 22050, 16, tone(64))), 0);
+    fake::dev.audioOpenFails = true; // a second start keeps the device and empties the table
+    EXPECT_EQ(initSound(), 1);
+    EXPECT_EQ(slot(13), 0);
     EXPECT_EQ(fake::dev.soundsAlive, 0);
-}
-
-TEST_F(Sound, FreeSoundAndCloseSoundGiveBackEverySound) {
-    ASSERT_EQ(load(10, test::makePcmWav(1, 22050, 16, tone(64))), 1);
-    ASSERT_EQ(load(11, test::makePcmWav(1, 22050, 16, tone(64))), 1);
-    freeSound(10);
-    EXPECT_EQ(slot(10), 0);
-    EXPECT_EQ(fake::dev.soundsAlive, 1);
     closeSound();
-    EXPECT_EQ(fake::dev.soundsAlive, 0);
     EXPECT_FALSE(fake::dev.audioOpen);
 }
 
@@ -151,14 +105,6 @@ TEST_F(Sound, WithoutAnAudioDeviceTheServiceStartsAndStaysSilent) {
     EXPECT_EQ(load(10, test::makePcmWav(1, 22050, 16, tone(64))), 0);
     playSound(10);
     EXPECT_TRUE(fake::dev.played.empty());
-}
-
-TEST_F(Sound, ASecondStartKeepsTheDeviceAndEmptiesTheTable) {
-    ASSERT_EQ(load(10, test::makePcmWav(1, 22050, 16, tone(64))), 1);
-    fake::dev.audioOpenFails = true; // the device is not asked again
-    EXPECT_EQ(initSound(), 1);
-    EXPECT_EQ(slot(10), 0);
-    EXPECT_EQ(fake::dev.soundsAlive, 0);
 }
 
 // --- where the samples are ---
