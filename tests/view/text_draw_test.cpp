@@ -61,15 +61,6 @@ TEST_F(TextDraw, OnlyASpanOnTheFreeBackBufferDraws) {
     EXPECT_LT(untouched(), 640 * 480 - 20 * 20);
 }
 
-TEST_F(TextDraw, EachSpanStartsWithTheBlackDefaultBrushAndPen) {
-    startDrawing(screenOutput());
-    setFrontColor(255, 0, 0);
-    stopDrawing();
-    startDrawing(screenOutput());
-    drawBox(0, 0, 3, 3);
-    EXPECT_EQ(at(1, 1) | at(0, 0), 0u);
-}
-
 // Shapes as pictures of the top left 8 x 5 pixels: '#' the front colour, '~' the background
 // inverted, '.' untouched.
 struct ShapeCase {
@@ -164,21 +155,6 @@ TEST_F(TextDraw, ATransparentTextIsCrispInTheFrontColourInsideItsLineAndMovesThe
         }
     }
     EXPECT_GT(lit, 100);
-}
-
-TEST_F(TextDraw, AnOpaqueTextFillsItsCellWithTheBackColour) {
-    startDrawing(screenOutput());
-    setBackColor(0, 0, 0);
-    setFrontColor(255, 255, 255);
-    moveTextCursor(100, 200);
-    drawText("Ok");
-    const int width = textShape("Ok").width;
-    for (int y = 200; y < 216; ++y) {
-        for (int x = 100; x < 100 + width; ++x) {
-            ASSERT_TRUE(at(x, y) == 0u || at(x, y) == 0xFFFFFFu) << x << "," << y;
-        }
-    }
-    EXPECT_EQ(untouched(), 640 * 480 - 16 * width);
 }
 
 TEST_F(TextDraw, ATextAfterALineStartsAtTheLinesEnd) {
