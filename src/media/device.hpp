@@ -47,6 +47,8 @@ bool closeRequested();
 // Starts the machine's display system; false when there is none to show the game on.
 bool startVideo();
 void stopVideo();
+// Why startVideo or openWindow failed last, in a few words.
+std::string videoProblem();
 // Opens the full-screen window that shows a width x height picture, scaled with its aspect kept.
 bool openWindow(const char* title, int width, int height);
 // Shows width x height pixels (0x00RRGGBB, rows top to bottom, no padding).

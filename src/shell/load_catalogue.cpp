@@ -1,28 +1,55 @@
 #include "shell/load_catalogue.hpp"
 
+#include "media/file_bytes.hpp"
 #include "media/sound.hpp"
 #include "media/sprites.hpp"
 #include "shell/catalogue.hpp"
 
+#include <climits>
+#include <unistd.h>
+
 namespace game {
 
-void loadCatalogue() {
+std::string loadCatalogue() {
+    std::string problem;
+    // Only the first failure is told.
+    const auto note = [&problem](const char* file, const std::string& why) {
+        if (!problem.empty()) {
+            return;
+        }
+        char here[PATH_MAX];
+        const std::string folder =
+            getcwd(here, sizeof here) != nullptr ? std::string(here) + "/" : "";
+        problem = folder + file + ": " + (why.empty() ? "cannot be loaded" : why);
+    };
     for (int i = 0; i < kPictureCount; ++i) {
         if (i == kBlackKeyedPictures) {
             setColorKey(-1, kLaterDefaultKey.r, kLaterDefaultKey.g, kLaterDefaultKey.b);
         }
-        loadSprite(kPictures[static_cast<std::size_t>(i)].id,
-                   kPictures[static_cast<std::size_t>(i)].file);
+        const PictureEntry& picture = kPictures[static_cast<std::size_t>(i)];
+        takeLoadProblem();
+        if (loadSprite(picture.id, picture.file) == 0) {
+            note(picture.file, takeLoadProblem());
+        }
     }
     for (const KeyEntry& entry : kKeyOverrides) {
         setColorKey(entry.id, entry.key.r, entry.key.g, entry.key.b);
     }
     for (const SoundEntry& entry : kSounds) {
-        loadSound(entry.id, entry.file);
+        // A sound device that refuses a good file is not the file's fault: only a reason the
+        // file gave is told.
+        takeLoadProblem();
+        if (loadSound(entry.id, entry.file) == 0) {
+            const std::string why = takeLoadProblem();
+            if (!why.empty()) {
+                note(entry.file, why);
+            }
+        }
     }
     for (const VolumeEntry& entry : kSoundVolumes) {
         setSoundVolume(entry.id, entry.volume);
     }
+    return problem;
 }
 
 } // namespace game

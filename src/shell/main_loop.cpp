@@ -2,6 +2,7 @@
 
 #include "media/device.hpp"
 #include "media/input.hpp"
+#include "media/stop_signals.hpp"
 #include "rules/undo.hpp"
 #include "rules/update_game.hpp"
 #include "shell/game_state.hpp"
@@ -89,8 +90,9 @@ bool mainLoopPass() {
     if (held(key::kLeftCtrl, key::kZ)) {
         undoMove();
     }
-    // A window closed by the system ends the game like Escape, so the scores are still saved.
-    if (keyDown(key::kEscape) != 0 || device::closeRequested()) {
+    // A window closed by the system, or a stop signal, ends the game like Escape, so the scores
+    // are still saved.
+    if (keyDown(key::kEscape) != 0 || device::closeRequested() || stopSignalled()) {
         return false;
     }
 
