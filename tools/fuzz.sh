@@ -11,7 +11,7 @@ here=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-60}
 runs=${2:--1}
 out="$here/build/fuzz"
-testdata="$here/../shared/testdata"
+testdata="${ZV_TESTDATA_DIR:-$here/../shared/testdata}"
 
 need=()
 for pkg in clang-14 libclang-rt-14-dev libjpeg62-turbo-dev; do
@@ -76,7 +76,7 @@ printf 'd\0\0\0Pos 1 Player\r\nZ\0\0\0ANNA\n\0\0\0\0\r\n\1\0\0\0\0\0\0\0\4\0\0\0
 
 run() {
     local target=$1 corpus=$2
-    echo "== $target on $corpus for $seconds s"
+    echo "== $target on $corpus (seconds: $seconds, runs: $runs; 0 or -1 = no bound)"
     mkdir -p "$out/findings-$corpus"
     (cd "$out/findings-$corpus" &&
         "$out/$target" -max_total_time="$seconds" -runs="$runs" -timeout=10 -rss_limit_mb=2048 \

@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
@@ -156,7 +157,10 @@ Place inspect(const std::string& folder, bool known) {
     const std::string targetFolder = target != nullptr ? folderOf(target) : std::string();
     std::free(target);
     // No write bit counts as read-only also for the administrator, whom access() never refuses.
-    if ((info.st_mode & 0222) == 0 || access(place.path.c_str(), W_OK) != 0) {
+    if (access(place.path.c_str(), R_OK) != 0) {
+        place.readFailed = true;
+        place.why = std::string("it cannot be read (") + std::strerror(errno) + ")";
+    } else if ((info.st_mode & 0222) == 0 || access(place.path.c_str(), W_OK) != 0) {
         place.why = "it is read-only";
     } else if (targetFolder.empty() || access(targetFolder.c_str(), W_OK | X_OK) != 0) {
         place.why = "its folder cannot be written";
