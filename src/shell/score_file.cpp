@@ -212,7 +212,7 @@ bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
 }
 
 // Temporary files of earlier saves that ended between writing and renaming; those of a save
-// still running in another copy of the game are left to it.
+// still running in another copy of the game, also another user's, are left to it.
 void removeStaleTemporaries(const std::string& folder) {
     DIR* dir = opendir(folder.c_str());
     if (dir == nullptr) {
@@ -230,7 +230,7 @@ void removeStaleTemporaries(const std::string& folder) {
             continue;
         }
         const pid_t pid = static_cast<pid_t>(std::stol(digits));
-        if (pid != getpid() && kill(pid, 0) == 0) {
+        if (pid != getpid() && (kill(pid, 0) == 0 || errno == EPERM)) {
             continue;
         }
         struct stat info {};
