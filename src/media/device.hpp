@@ -53,6 +53,8 @@ bool closeRequested();
 // Starts the machine's display system; false when there is none to show the game on.
 bool startVideo();
 void stopVideo();
+// Why startVideo or openWindow failed last, in a few words.
+std::string videoProblem();
 // Opens the window that shows a width x height picture, scaled with its aspect kept: full screen
 // unless the player asked for a window.
 bool openWindow(const char* title, int width, int height);

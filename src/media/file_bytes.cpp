@@ -1,38 +1,76 @@
 #include "media/file_bytes.hpp"
 
-#include <cstdio>
-#include <memory>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace game {
+namespace {
 
-bool readFileBytes(const char* path, std::size_t maxBytes, std::vector<std::uint8_t>& out) {
+std::string loadProblem;
+
+bool fail(std::string* why, std::string reason, std::vector<std::uint8_t>& out) {
     out.clear();
-    if (path == nullptr) {
-        return false;
+    if (why != nullptr) {
+        *why = std::move(reason);
     }
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), &std::fclose);
-    if (!file) {
-        return false;
+    return false;
+}
+
+} // namespace
+
+bool readFileBytes(const char* path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+                   std::string* why) {
+    out.clear();
+    if (path == nullptr || path[0] == '\0') {
+        return fail(why, "no file name", out);
     }
-    // Read in blocks rather than trusting a size asked up front: the file may change meanwhile,
-    // or be a device without a size.
+    // Opened without waiting: opening a FIFO for reading would otherwise block until a writer
+    // comes. The type is checked before the first read.
+    const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        return fail(why, std::strerror(errno), out);
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        return fail(why, "not a regular file", out);
+    }
+    // Read in blocks rather than trusting the size asked up front: the file may change meanwhile.
     std::uint8_t block[65536];
     for (;;) {
-        const std::size_t got = std::fread(block, 1, sizeof block, file.get());
+        const ssize_t got = read(fd, block, sizeof block);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            const int error = errno;
+            close(fd);
+            return fail(why, std::strerror(error), out);
+        }
         if (got == 0) {
             break;
         }
-        if (out.size() + got > maxBytes) {
-            out.clear();
-            return false;
+        if (out.size() + static_cast<std::size_t>(got) > maxBytes) {
+            close(fd);
+            return fail(why, "file too large", out);
         }
         out.insert(out.end(), block, block + got);
     }
-    if (std::ferror(file.get()) != 0) {
-        out.clear();
-        return false;
-    }
+    close(fd);
     return true;
+}
+
+void noteLoadProblem(std::string why) {
+    loadProblem = std::move(why);
+}
+
+std::string takeLoadProblem() {
+    std::string why = std::move(loadProblem);
+    loadProblem.clear();
+    return why;
 }
 
 } // namespace game

@@ -2,11 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace game {
 
-// Reads a whole file; false if it cannot be read or is larger than maxBytes.
-bool readFileBytes(const char* path, std::size_t maxBytes, std::vector<std::uint8_t>& out);
+// Reads a whole regular file; false if it cannot be read, is not a regular file (a FIFO, device
+// or folder would block or never end) or is larger than maxBytes. why, if given, receives the
+// reason in a few words.
+bool readFileBytes(const char* path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+                   std::string* why = nullptr);
+
+// The last reason a picture, sound or the font could not be loaded; emptied by takeLoadProblem.
+void noteLoadProblem(std::string why);
+std::string takeLoadProblem();
 
 } // namespace game

@@ -3,13 +3,18 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include "media/file_bytes.hpp"
+
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <string>
 #include <unordered_map>
 
 namespace game {
 namespace {
+
+constexpr std::size_t kMaxFontFileBytes = 64u << 20;
 
 struct Glyph {
     bool loaded = false;
@@ -28,13 +33,24 @@ public:
             library_ = nullptr;
             return;
         }
-        if (FT_New_Face(library_, file, 0, &face_) != 0) {
+        // Read through the same checked open as every data file (a FIFO in its place would
+        // otherwise hang the start); the face reads from the bytes kept here.
+        std::string why;
+        if (!readFileBytes(file, kMaxFontFileBytes, bytes_, &why)) {
+            problem_ = std::string(file) + ": " + why;
+            return;
+        }
+        if (FT_New_Memory_Face(library_, bytes_.data(), static_cast<FT_Long>(bytes_.size()), 0,
+                               &face_) != 0) {
             face_ = nullptr;
+            problem_ = std::string(file) + ": not a font FreeType can read";
             return;
         }
         if (FT_Set_Char_Size(face_, 0, kFontPoints * 64, 72, 72) != 0) {
             FT_Done_Face(face_);
             face_ = nullptr;
+            problem_ = std::string(file) + ": no " + std::to_string(kFontPoints) +
+                       "-point size in this font";
             return;
         }
         // The line as the old text output measured it: the font's ascent and descent, rounded
@@ -55,6 +71,7 @@ public:
     Font& operator=(const Font&) = delete;
 
     bool ready() const { return face_ != nullptr; }
+    const std::string& problem() const { return problem_; }
     std::int32_t ascent() const { return ascent_; }
     std::int32_t height() const { return height_; }
 
@@ -98,7 +115,9 @@ private:
     }
 
     FT_Library library_ = nullptr;
+    std::vector<std::uint8_t> bytes_; // must outlive face_
     FT_Face face_ = nullptr;
+    std::string problem_ = "the font library could not start";
     std::int32_t ascent_ = 0;
     std::int32_t height_ = 0;
     std::array<Glyph, 256> glyphs_{};
@@ -216,6 +235,13 @@ bool fontReady() {
 
 std::int32_t fontLineHeight() {
     return fontReady() ? openedFont()->height() : 0;
+}
+
+std::string fontProblem() {
+    if (!openedFont()) {
+        return "no font was opened";
+    }
+    return openedFont()->ready() ? std::string() : openedFont()->problem();
 }
 
 std::int32_t fontAscent() {

@@ -44,6 +44,8 @@ std::uint32_t unicodeOf1252(std::uint8_t byte);
 // The font's line height and ascent in pixels; 0 when the font could not be opened.
 std::int32_t fontLineHeight();
 std::int32_t fontAscent();
+// Why the font could not be opened, with its path; empty when it is ready.
+std::string fontProblem();
 
 // Rendered texts kept at most; the store is emptied when it is full.
 constexpr std::size_t kMaxCachedTexts = 1024;

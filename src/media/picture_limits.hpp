@@ -5,12 +5,12 @@
 
 namespace game {
 
-constexpr std::int32_t kMaxPictureSide = 16384;
-constexpr std::int64_t kMaxPicturePixels = std::int64_t{1} << 25; // 32 Mpixel, 128 MB on screen
+// The game's pictures are at most 640 x 480; a larger side is a damaged or hostile file, and
+// refusing it early keeps the decoders from spending their time on huge declared sizes.
+constexpr std::int32_t kMaxPictureSide = 4096;
 
 inline bool pictureSizeAllowed(std::int64_t width, std::int64_t height) {
-    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide &&
-           width * height <= kMaxPicturePixels;
+    return width > 0 && height > 0 && width <= kMaxPictureSide && height <= kMaxPictureSide;
 }
 
 } // namespace game

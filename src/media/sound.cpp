@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <new>
+#include <string>
 
 namespace game {
 
@@ -63,7 +64,15 @@ std::int32_t initSound() {
 
 std::int32_t loadSound(std::int32_t number, const char* fileName) {
     std::vector<std::uint8_t> bytes;
-    if (!readFileBytes(fileName, kMaxSoundFileBytes, bytes)) {
+    std::string why;
+    if (!readFileBytes(fileName, kMaxSoundFileBytes, bytes, &why)) {
+        noteLoadProblem(why);
+        return 0;
+    }
+    // Told apart from a device that refuses to play: only a file that is no sound is damaged.
+    WavSamples wav;
+    if (!readWav(bytes.data(), bytes.size(), wav)) {
+        noteLoadProblem("not a WAV sound with 8- or 16-bit PCM samples");
         return 0;
     }
     return soundFromMemory(number, bytes.data(), bytes.size());

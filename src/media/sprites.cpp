@@ -8,6 +8,7 @@
 #include "media/pixel_convert.hpp"
 
 #include <new>
+#include <string>
 #include <vector>
 
 namespace game {
@@ -114,11 +115,19 @@ SpriteSlot* spriteSlot(std::int32_t number) {
 
 std::int32_t loadSprite(std::int32_t number, const char* fileName, SpriteMode mode) {
     std::vector<std::uint8_t> bytes;
-    if (fileName == nullptr || fileName[0] == '\0' ||
-        !readFileBytes(fileName, kMaxPictureFileBytes, bytes)) {
+    std::string why;
+    if (!readFileBytes(fileName, kMaxPictureFileBytes, bytes, &why)) {
+        noteLoadProblem(why);
         return 0;
     }
-    return spriteFromMemory(number, bytes.data(), bytes.size(), mode, fileName);
+    const std::int32_t result =
+        spriteFromMemory(number, bytes.data(), bytes.size(), mode, fileName);
+    if (result == 0) {
+        noteLoadProblem("not a picture this game can show (damaged, or not an uncompressed BMP or "
+                        "a JPEG of at most " +
+                        std::to_string(kMaxPictureSide) + " pixels a side)");
+    }
+    return result;
 }
 
 std::int32_t spriteFromMemory(std::int32_t number, const std::uint8_t* data, std::size_t size,

@@ -66,6 +66,9 @@ struct HighScoreEntry {
 
 struct GameState {
     Text programFolder; // the executable's folder, ending in '/'
+    // Where the score file is written at the end, decided when it is read (empty: nowhere).
+    std::int32_t scoreFileChosen = 0;
+    std::string scoreFilePath;
 
     // --- settings (kept in the score file) ---
     std::int32_t soundOn = 0;

@@ -2,6 +2,7 @@
 
 #include "media/device.hpp"
 #include "media/input.hpp"
+#include "media/stop_signals.hpp"
 #include "rules/undo.hpp"
 #include "rules/update_game.hpp"
 #include "shell/game_state.hpp"
@@ -93,8 +94,9 @@ bool mainLoopPass() {
         undoMove();
     }
     runMenuKeys();
-    // A window closed by the system ends the game like Escape, so the scores are still saved.
-    if (keyDown(key::kEscape) != 0 || device::closeRequested()) {
+    // A window closed by the system, or a stop signal, ends the game like Escape, so the scores
+    // are still saved.
+    if (keyDown(key::kEscape) != 0 || device::closeRequested() || stopSignalled()) {
         return false;
     }
 

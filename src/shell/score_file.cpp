@@ -1,12 +1,18 @@
 #include "shell/score_file.hpp"
 
 #include "media/device.hpp"
+#include "media/file_bytes.hpp"
 #include "shell/game_state.hpp"
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
-#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,7 +25,7 @@ constexpr std::int32_t kDefaultSoundOn = 1;
 constexpr std::int32_t kDefaultSnowOn = 1;
 constexpr std::int32_t kDefaultDifficulty = 2;
 
-using FilePtr = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+constexpr std::size_t kMaxScoreFileBytes = 16u << 20;
 
 std::int32_t defaultScore(int row) {
     return 100 - 10 * row;
@@ -38,17 +44,17 @@ bool printable(unsigned char c) {
 // The file is read as untrusted: it may end anywhere and hold anything.
 class ScoreReader {
 public:
-    explicit ScoreReader(std::FILE* file) : file_(file) {}
+    explicit ScoreReader(const std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
 
     // False when fewer than 4 bytes are left.
     bool readLong(std::int32_t& value) {
-        unsigned char bytes[4];
-        if (std::fread(bytes, 1, sizeof bytes, file_) != sizeof bytes) {
+        if (bytes_.size() - at_ < 4) {
             return false;
         }
-        const std::uint32_t u =
-            static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |
-            static_cast<std::uint32_t>(bytes[2]) << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
+        std::uint32_t u = 0;
+        for (int i = 0; i < 4; ++i) {
+            u |= static_cast<std::uint32_t>(bytes_[at_++]) << (8 * i);
+        }
         value = static_cast<std::int32_t>(u);
         return true;
     }
@@ -57,18 +63,21 @@ public:
     // it along (normally the LF), so CR LF and LF lines read alike. False when the file ended
     // before the line began.
     bool readLine(Text& text) {
-        int c = std::getc(file_);
-        if (c == EOF) {
+        if (at_ >= bytes_.size()) {
             return false;
         }
         Text line;
-        for (; c != EOF && c != 0 && c != '\n'; c = std::getc(file_)) {
+        while (at_ < bytes_.size()) {
+            const std::uint8_t c = bytes_[at_++];
+            if (c == 0 || c == '\n') {
+                break;
+            }
             if (c == '\r') {
-                std::getc(file_);
+                at_ = std::min(at_ + 1, bytes_.size());
                 break;
             }
             // Past the bound the rest of the line is read and dropped.
-            if (line.size() < kMaxNameBytes && printable(static_cast<unsigned char>(c))) {
+            if (line.size() < kMaxNameBytes && printable(c)) {
                 line.push_back(static_cast<char>(c));
             }
         }
@@ -77,11 +86,14 @@ public:
     }
 
 private:
-    std::FILE* file_;
+    const std::vector<std::uint8_t>& bytes_;
+    std::size_t at_ = 0;
 };
 
-void readFile(std::FILE* file) {
-    ScoreReader reader(file);
+} // namespace
+
+void decodeScoreFile(const std::vector<std::uint8_t>& bytes) {
+    ScoreReader reader(bytes);
     for (int row = 0; row < kStoredRows; ++row) {
         HighScoreEntry& entry = state.highScores[static_cast<std::size_t>(row)];
         if (!reader.readLong(entry.score) || !reader.readLine(entry.name)) {
@@ -103,17 +115,85 @@ void readFile(std::FILE* file) {
     }
 }
 
-// Whether a new file can be made in folder ("" = the current directory): a system-wide install
-// keeps the program's folder read-only.
-bool folderWritable(const std::string& folder) {
-    const std::string probe = folder + kScoreFileName + "." + std::to_string(getpid()) + ".probe";
-    const int fd = open(probe.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        return errno == EEXIST;
+namespace {
+
+// One of the two places the file may live: the program's folder or the player's own one.
+struct Place {
+    std::string path;    // the file's name there; empty when the place does not exist
+    bool exists = false; // something stands under the name (also a folder, a FIFO, a link)
+    bool usable = false; // may be written: a writable regular file, or none in a writable folder
+    bool readFailed = false; // something is there that could not be read: never overwritten
+    std::string why;         // what stands in the way, for the message
+    timespec written{};      // last change of the file
+};
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+}
+
+// What stands under the name, decided without creating anything: a link is judged by its target
+// and its target's folder, where the new file will be made.
+Place inspect(const std::string& folder, bool known) {
+    Place place;
+    if (!known) {
+        return place;
     }
-    close(fd);
-    unlink(probe.c_str());
+    place.path = folder + kScoreFileName;
+    struct stat info {};
+    if (lstat(place.path.c_str(), &info) != 0) {
+        place.usable = access((folder.empty() ? "." : folder.c_str()), W_OK | X_OK) == 0;
+        place.why = "its folder cannot be written";
+        return place;
+    }
+    place.exists = true;
+    if (stat(place.path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+        place.readFailed = true;
+        place.why = "it is not a regular file";
+        return place;
+    }
+    place.written = info.st_mtim;
+    char* target = realpath(place.path.c_str(), nullptr);
+    const std::string targetFolder = target != nullptr ? folderOf(target) : std::string();
+    std::free(target);
+    // No write bit counts as read-only also for the administrator, whom access() never refuses.
+    if (access(place.path.c_str(), R_OK) != 0) {
+        place.readFailed = true;
+        place.why = std::string("it cannot be read (") + std::strerror(errno) + ")";
+    } else if ((info.st_mode & 0222) == 0 || access(place.path.c_str(), W_OK) != 0) {
+        place.why = "it is read-only";
+    } else if (targetFolder.empty() || access(targetFolder.c_str(), W_OK | X_OK) != 0) {
+        place.why = "its folder cannot be written";
+    } else {
+        place.usable = true;
+    }
+    return place;
+}
+
+bool newer(const timespec& a, const timespec& b) {
+    return a.tv_sec != b.tv_sec ? a.tv_sec > b.tv_sec : a.tv_nsec > b.tv_nsec;
+}
+
+// Reads the place's file; a file that is there but cannot be read is marked never to be written.
+bool readPlace(Place& place) {
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+    if (!readFileBytes(place.path.c_str(), kMaxScoreFileBytes, bytes, &why)) {
+        place.readFailed = true;
+        place.usable = false;
+        place.why = "it cannot be read (" + why + ")";
+        return false;
+    }
+    decodeScoreFile(bytes);
     return true;
+}
+
+std::string absolutePath(const std::string& path) {
+    if (path.starts_with('/')) {
+        return path;
+    }
+    char here[PATH_MAX];
+    return getcwd(here, sizeof here) != nullptr ? std::string(here) + "/" + path : path;
 }
 
 bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
@@ -131,28 +211,71 @@ bool writeAll(int fd, const std::vector<std::uint8_t>& bytes) {
     return true;
 }
 
-// Writes a temporary file beside the old one, flushes it to the disk and renames it over the
-// old one: readers see either the whole old file or the whole new one.
-bool replaceFile(const std::string& folder, const std::vector<std::uint8_t>& bytes) {
-    const std::string target = folder + kScoreFileName;
-    const std::string temporary = target + "." + std::to_string(getpid()) + ".tmp";
-    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW;
-    int fd = open(temporary.c_str(), flags, 0666);
-    if (fd < 0 && errno == EEXIST) {
-        // Left behind by an earlier run that ended during its write.
-        unlink(temporary.c_str());
-        fd = open(temporary.c_str(), flags, 0666);
+// Temporary files of earlier saves that ended between writing and renaming; those of a save
+// still running in another copy of the game, also another user's, are left to it.
+void removeStaleTemporaries(const std::string& folder) {
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return;
     }
+    const std::string prefix = std::string(kScoreFileName) + ".";
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0 ||
+            !name.ends_with(".tmp")) {
+            continue;
+        }
+        const std::string digits = name.substr(prefix.size(), name.size() - prefix.size() - 4);
+        if (digits.size() > 9 || digits.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        const pid_t pid = static_cast<pid_t>(std::stol(digits));
+        if (pid != getpid() && (kill(pid, 0) == 0 || errno == EPERM)) {
+            continue;
+        }
+        struct stat info {};
+        const std::string path = folder + name;
+        if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            unlink(path.c_str());
+        }
+    }
+    closedir(dir);
+}
+
+// Writes a temporary file beside the file (beside a link's target), flushes it to the disk and
+// renames it over the file: readers see either the whole old file or the whole new one. The new
+// file keeps the old one's permissions.
+bool replaceFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::string target = path;
+    bool keepMode = false;
+    mode_t mode = 0;
+    struct stat info {};
+    if (stat(path.c_str(), &info) == 0) {
+        char* real = realpath(path.c_str(), nullptr);
+        if (real == nullptr) {
+            return false;
+        }
+        target = real;
+        std::free(real);
+        mode = info.st_mode & 07777;
+        keepMode = true;
+    }
+    const std::string folder = folderOf(target);
+    removeStaleTemporaries(folder);
+    const std::string temporary = target + "." + std::to_string(getpid()) + ".tmp";
+    const int fd =
+        open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
     if (fd < 0) {
         return false;
     }
-    const bool written = writeAll(fd, bytes) && fsync(fd) == 0;
+    const bool written =
+        (!keepMode || fchmod(fd, mode) == 0) && writeAll(fd, bytes) && fsync(fd) == 0;
     if (close(fd) != 0 || !written || rename(temporary.c_str(), target.c_str()) != 0) {
         unlink(temporary.c_str());
         return false;
     }
     // The rename itself reaches the disk with the folder.
-    const int dir = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         fsync(dir);
         close(dir);
@@ -194,30 +317,67 @@ void setDefaultScoresAndSettings() {
 void loadScoreFile() {
     // Whatever the file does not hold keeps its default.
     setDefaultScoresAndSettings();
-    FilePtr file(nullptr, &std::fclose);
-    if (!folderWritable("")) {
-        const std::string own = device::preferenceFolder();
-        if (!own.empty()) {
-            file.reset(std::fopen((own + kScoreFileName).c_str(), "rb"));
-        }
+    Place program = inspect("", true);
+    const std::string ownFolder = device::preferenceFolder();
+    Place own = inspect(ownFolder, !ownFolder.empty());
+
+    // When both places hold a file, the one written last holds the latest results (an earlier
+    // save may have had to go to the player's folder).
+    Place* first = &program;
+    Place* second = &own;
+    if (own.exists && !own.readFailed &&
+        (!program.exists || program.readFailed || newer(own.written, program.written))) {
+        std::swap(first, second);
     }
-    if (!file) {
-        // In a read-only program folder this is the list that came with the game.
-        file.reset(std::fopen(kScoreFileName, "rb"));
+    if (!(first->exists && !first->readFailed && readPlace(*first)) && second->exists &&
+        !second->readFailed) {
+        readPlace(*second);
     }
-    if (file) {
-        readFile(file.get());
+
+    state.scoreFileChosen = 1;
+    state.scoreFilePath.clear();
+    if (program.usable) {
+        state.scoreFilePath = program.path;
+        return;
+    }
+    if (own.usable) {
+        state.scoreFilePath = own.path;
+    }
+    if (program.exists) {
+        // Said once, so the player knows where the list went and why the old one stays.
+        std::fprintf(stderr, "zuravozidizuvav: %s is left as it is because %s; %s\n",
+                     absolutePath(program.path).c_str(), program.why.c_str(),
+                     state.scoreFilePath.empty()
+                         ? "this session's results cannot be kept"
+                         : ("this session's results go to " + state.scoreFilePath).c_str());
     }
 }
 
 void saveScoreFile() {
+    if (state.scoreFileChosen == 0) {
+        // Saved without a load before: the same choice a load makes.
+        const auto kept = state.highScores;
+        const std::int32_t sound = state.soundOn;
+        const std::int32_t snow = state.snowOn;
+        const std::int32_t difficulty = state.difficulty;
+        loadScoreFile();
+        state.highScores = kept;
+        state.soundOn = sound;
+        state.snowOn = snow;
+        state.difficulty = difficulty;
+    }
     const std::vector<std::uint8_t> bytes = encodeScoreFile();
-    if (replaceFile("", bytes)) {
+    if (state.scoreFilePath.empty() || replaceFile(state.scoreFilePath, bytes)) {
         return;
     }
+    // The chosen place failed (a full disk): the player's own folder keeps the results, and the
+    // next start finds them there as the newer file.
     const std::string own = device::preferenceFolder();
-    if (!own.empty()) {
-        replaceFile(own, bytes);
+    if (!own.empty() && own + kScoreFileName != state.scoreFilePath) {
+        Place place = inspect(own, true);
+        if (place.usable) {
+            replaceFile(place.path, bytes);
+        }
     }
 }
 

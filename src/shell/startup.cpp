@@ -8,6 +8,7 @@
 #include "media/jpeg_reader.hpp"
 #include "media/random.hpp"
 #include "media/sound.hpp"
+#include "media/stop_signals.hpp"
 #include "rules/menu.hpp"
 #include "shell/data_folder.hpp"
 #include "shell/game_state.hpp"
@@ -18,6 +19,7 @@
 #include "view/text_draw.hpp"
 
 #include <cstdio>
+#include <string>
 #include <unistd.h>
 
 namespace game {
@@ -38,9 +40,40 @@ void releaseServices() {
     closeAllWindows();
 }
 
+// A start that cannot go on says what failed in one line, before any window stays open, and
+// ends with exit code 1; the score file is not written.
+int failStart(const std::string& what) {
+    std::fprintf(stderr, "zuravozidizuvav: %s\n", what.c_str());
+    releaseServices();
+    return 1;
+}
+
+// The media services in their fixed order; the first that cannot start is named.
+std::string startServices() {
+    if (initDisplay() == 0) {
+        return "cannot show the game: " + device::videoProblem();
+    }
+    if (initQuadSprites() == 0) {
+        return "the display cannot show pictures";
+    }
+    if (initKeyboard() == 0) {
+        return "the keyboard cannot be read";
+    }
+    if (initSound() == 0) {
+        return "no sound device can be opened";
+    }
+    if (initMouse() == 0) {
+        return "the mouse cannot be read";
+    }
+    return {};
+}
+
 } // namespace
 
 int startUp() {
+    // Before the media library starts, so that a closed terminal or Ctrl+C ends the game through
+    // the normal end, with the results saved.
+    catchStopSignals();
     resetGameState();
     state.programFolder = device::programFolder();
     resetImageDecoders();
@@ -53,8 +86,7 @@ int startUp() {
     const Text dataFolder = findDataFolder(state.programFolder);
     const Text fontFile = dataFolder + kFontFileName;
     if (!openFont(fontFile)) {
-        std::fprintf(stderr, "zuravozidizuvav: cannot open the font %s\n", fontFile.c_str());
-        return 1;
+        return failStart("font missing: " + fontProblem());
     }
 
     // Every relative path from here on (the score file, the data folder) resolves against the
@@ -69,15 +101,18 @@ int startUp() {
     state.noisyFacesOn = 0;
     state.showFps = 0;
 
-    // A media service that cannot start ends the program silently, with nothing written.
-    const bool started = initDisplay() != 0 && initQuadSprites() != 0 && initKeyboard() != 0 &&
-                         initSound() != 0 && initMouse() != 0;
-    if (!started || openScreen(kScreenWidth, kScreenHeight, kScreenDepth, kTitle) == 0) {
-        releaseServices();
-        return 0;
+    const std::string serviceTrouble = startServices();
+    if (!serviceTrouble.empty()) {
+        return failStart(serviceTrouble);
+    }
+    if (openScreen(kScreenWidth, kScreenHeight, kScreenDepth, kTitle) == 0) {
+        return failStart("the game's window cannot be opened: " + device::videoProblem());
     }
     installJpegDecoder();
-    loadCatalogue(dataFolder);
+    const std::string dataTrouble = loadCatalogue(dataFolder);
+    if (!dataTrouble.empty()) {
+        return failStart("data file missing or damaged: " + dataTrouble);
+    }
 
     state.overlayX = kOverlayHidden;
     state.selectedCol = -1;

@@ -127,7 +127,7 @@ TEST_F(Jpeg, TheFirstDecoderThatAcceptsWins) {
 }
 
 TEST_F(Jpeg, APictureLargerThanTheBudgetIsRefusedBeforeDecoding) {
-    // A valid header claiming 20000 x 8 pixels (wider than 16384).
+    // A valid header claiming 20000 x 8 pixels (wider than 4096).
     const test::Bytes file = test::makeJpeg(
         20000, 8, [](int, int) { return 0u; }, false, 10);
     EXPECT_EQ(load(0, file), 0);

@@ -105,6 +105,10 @@ bool startVideo() {
     return fake::dev.videoStarted;
 }
 
+std::string videoProblem() {
+    return "the test asked for a failure";
+}
+
 void stopVideo() {
     fake::dev.videoStarted = false;
 }

@@ -11,11 +11,4 @@ inline std::filesystem::path builtFontFile() {
     return std::filesystem::path(ZV_DATA_DIR) / kFontFileName;
 }
 
-// Gives a program folder a data folder that holds only the font: start-up needs it, and the
-// missing pictures and sounds simply stay empty.
-inline void giveDataFolderWithFont(const std::filesystem::path& programFolder) {
-    std::filesystem::create_directory(programFolder / "data");
-    std::filesystem::create_symlink(builtFontFile(), programFolder / "data" / kFontFileName);
-}
-
 } // namespace game::test

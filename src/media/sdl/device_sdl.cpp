@@ -57,14 +57,50 @@ bool closeRequested() {
     return sdl::input.closeRequested;
 }
 
+namespace {
+std::string videoTrouble;
+
+// SDL falls back to drivers that show nothing when there is no display: the game would run
+// unseen for ever. They count only when asked for by name (tests run headless on purpose).
+bool showsNothing(const char* driver) {
+    if (driver == nullptr ||
+        (SDL_strcmp(driver, "offscreen") != 0 && SDL_strcmp(driver, "dummy") != 0)) {
+        return false;
+    }
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    return asked == nullptr || SDL_strstr(asked, driver) == nullptr;
+}
+} // namespace
+
 bool startVideo() {
-    return sdl::startVideo();
+    const bool noDisplay =
+        SDL_getenv("DISPLAY") == nullptr && SDL_getenv("WAYLAND_DISPLAY") == nullptr;
+    if (!sdl::startVideo()) {
+        videoTrouble =
+            std::string(noDisplay ? "no display (DISPLAY is not set): " : "") + SDL_GetError();
+        return false;
+    }
+    const char* driver = SDL_GetCurrentVideoDriver();
+    if (showsNothing(driver)) {
+        sdl::stopVideo();
+        videoTrouble = std::string(noDisplay ? "no display (DISPLAY is not set); " : "") +
+                       "SDL's \"" + driver + "\" video driver would show nothing";
+        return false;
+    }
+    return true;
+}
+std::string videoProblem() {
+    return videoTrouble;
 }
 void stopVideo() {
     sdl::stopVideo();
 }
 bool openWindow(const char* title, int width, int height) {
-    return sdl::openWindow(title, width, height);
+    if (!sdl::openWindow(title, width, height)) {
+        videoTrouble = SDL_GetError();
+        return false;
+    }
+    return true;
 }
 void present(const std::uint32_t* pixels, int width, int height) {
     sdl::present(pixels, width, height);

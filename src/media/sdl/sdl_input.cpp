@@ -2,7 +2,9 @@
 
 #include "media/sdl/sdl_display.hpp"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 
 namespace game::sdl {
 namespace {
@@ -102,14 +104,36 @@ constexpr std::array<std::uint8_t, SDL_NUM_SCANCODES> makeKeyTable() {
 
 constexpr auto kKeyTable = makeKeyTable();
 
-// Mouse events kept for the next read at most; a flood beyond it (the game stalled for long)
-// drops the oldest motion rather than growing without bound.
+// Mouse events kept for the next read at most. A flood beyond it (the game stalled for long while
+// the mouse moved) gives up motion, never a button: a lost release would leave a button held.
+// The oldest motion gives way to the next of its kind (a relative step or a wheel notch is added
+// to it), so the pointer still ends where the mouse went.
 constexpr std::size_t kMaxQueuedMouseEvents = 4096;
+
+void makeRoom(std::vector<device::MouseEvent>& events) {
+    using Kind = device::MouseEvent::Kind;
+    for (auto it = events.begin(); it != events.end(); ++it) {
+        if (it->kind == Kind::Button) {
+            continue;
+        }
+        const auto later = std::find_if(
+            it + 1, events.end(), [&](const device::MouseEvent& e) { return e.kind == it->kind; });
+        // A place is simply superseded by a later one; steps and wheel notches add up.
+        const bool place = it->kind == Kind::AtX || it->kind == Kind::AtY;
+        if (later != events.end() && !place) {
+            const std::int64_t sum = std::int64_t{later->value} + it->value;
+            later->value =
+                static_cast<std::int32_t>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+        }
+        events.erase(it);
+        return;
+    }
+}
 
 void queueMouse(InputState& into, device::MouseEvent::Kind kind, std::int32_t value,
                 std::int32_t button = 0) {
     if (into.mouseEvents.size() >= kMaxQueuedMouseEvents) {
-        into.mouseEvents.erase(into.mouseEvents.begin());
+        makeRoom(into.mouseEvents);
     }
     into.mouseEvents.push_back({kind, value, button});
 }

@@ -1,0 +1,240 @@
+// Where the score file is read and written when the program's folder holds something other than
+// a plain writable file: two sessions per case, each reading the list, changing its first name
+// and saving.
+
+#include "shell/game_state.hpp"
+#include "shell/score_file.hpp"
+#include "support/fake_device.hpp"
+#include "support/temp_folder.hpp"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <fcntl.h>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace game {
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes readBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+Bytes scoresNamed(const std::string& first) {
+    resetGameState();
+    setDefaultScoresAndSettings();
+    state.highScores[0].name = first;
+    return encodeScoreFile();
+}
+
+void writeScores(const fs::path& path, const std::string& first) {
+    const Bytes bytes = scoresNamed(first);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+}
+
+mode_t modeOf(const fs::path& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
+
+// The bytes of a file whatever its mode, which it keeps.
+Bytes bytesOf(const fs::path& path) {
+    const mode_t mode = modeOf(path);
+    chmod(path.c_str(), mode | S_IRUSR);
+    Bytes bytes = readBytes(path);
+    chmod(path.c_str(), mode);
+    return bytes;
+}
+
+// A process id that no process holds now.
+pid_t endedPid() {
+    const pid_t child = fork();
+    if (child == 0) {
+        _exit(0);
+    }
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+struct Case {
+    const char* what;
+    // Prepares the program's folder (the current one) and the player's own folder.
+    std::function<void(const fs::path& program, const fs::path& own)> prepare;
+    const char* firstRead; // the first name the first session reads
+    const char* resultsIn; // where the results go: "program", "own" or a path under the program
+    const char* leftAlone; // a file that must keep its bytes ("" none), under the program
+    mode_t resultMode;     // the mode the results' file must have (0: any)
+    bool told;             // standard error names the program folder's file once
+};
+
+const char* const kScore = "flockvel.txt";
+
+std::vector<Case> cases() {
+    return {
+        {"no file yet", [](const fs::path&, const fs::path&) {}, "Pos 1 Player", "program", "", 0,
+         false},
+        {"unreadable file (mode 000)",
+         [](const fs::path& p, const fs::path&) {
+             writeScores(p / kScore, "OLD");
+             fs::permissions(p / kScore, fs::perms::none);
+         },
+         // The administrator reads it anyway; anyone else gets the defaults.
+         getuid() == 0 ? "OLD" : "Pos 1 Player", "own", kScore, 0, true},
+        {"a folder named like the file",
+         [](const fs::path& p, const fs::path&) { fs::create_directory(p / kScore); },
+         "Pos 1 Player", "own", "", 0, true},
+        {"a FIFO named like the file",
+         [](const fs::path& p, const fs::path&) { mkfifo((p / kScore).c_str(), 0644); },
+         "Pos 1 Player", "own", "", 0, true},
+        {"read-only file",
+         [](const fs::path& p, const fs::path&) {
+             writeScores(p / kScore, "OLD");
+             fs::permissions(p / kScore, static_cast<fs::perms>(0444));
+         },
+         "OLD", "own", kScore, 0, true},
+        {"a newer file in the player's folder from a failed save",
+         [](const fs::path& p, const fs::path& o) {
+             writeScores(p / kScore, "OLD");
+             writeScores(o / kScore, "NEWER");
+             fs::last_write_time(p / kScore,
+                                 fs::last_write_time(o / kScore) - std::chrono::hours(1));
+         },
+         "NEWER", "program", "", 0, false},
+        {"a symbolic link to a file elsewhere",
+         [](const fs::path& p, const fs::path&) {
+             fs::create_directory(p / "real");
+             writeScores(p / "real/scores.bin", "OLD");
+             fs::permissions(p / "real/scores.bin", static_cast<fs::perms>(0600));
+             fs::create_symlink("real/scores.bin", p / kScore);
+         },
+         "OLD", "real/scores.bin", "", 0600, false},
+        {"a file with a mode of its own",
+         [](const fs::path& p, const fs::path&) {
+             writeScores(p / kScore, "OLD");
+             fs::permissions(p / kScore, static_cast<fs::perms>(0640));
+         },
+         "OLD", "program", "", 0640, false},
+        {"temporary files an interrupted save left",
+         [](const fs::path& p, const fs::path&) {
+             writeScores(p / kScore, "OLD");
+             writeScores(p / ("flockvel.txt." + std::to_string(endedPid()) + ".tmp"), "HALF");
+         },
+         "OLD", "program", "", 0, false},
+    };
+}
+
+// Runs fn on a thread; if it has not returned after a few seconds, whatever blocks on the
+// FIFO under the score file's name is given a writer, so that a hang fails instead of blocking.
+bool endsWithoutHanging(const std::function<void()>& fn) {
+    std::atomic<bool> done = false;
+    std::thread worker([&] {
+        fn();
+        done = true;
+    });
+    for (int pass = 0; pass < 500 && !done; ++pass) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    const bool ended = done;
+    if (!ended) {
+        const int fd = open(kScore, O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
+    worker.join();
+    return ended;
+}
+
+// Sets a folder's modification time far back: creating or removing anything in it moves it on.
+constexpr time_t kLongAgo = 946684800; // 2000-01-01
+
+void backdate(const fs::path& folder) {
+    const timespec times[2] = {{kLongAgo, 0}, {kLongAgo, 0}};
+    utimensat(AT_FDCWD, folder.c_str(), times, 0);
+}
+
+std::vector<std::string> namesIn(const fs::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ScorePlace, EachSessionReadsWhatTheLastOneWroteAndNothingUnreadIsOverwritten) {
+    for (const Case& c : cases()) {
+        SCOPED_TRACE(c.what);
+        test::TempFolder own;
+        test::TempFolder program; // the current folder from here on
+        fake::reset(0);
+        fake::dev.preferenceFolder = own.path().string() + "/";
+        c.prepare(program.path(), own.path());
+        const Bytes leftBytes = *c.leftAlone != '\0' ? bytesOf(c.leftAlone) : Bytes{};
+        const mode_t leftMode = *c.leftAlone != '\0' ? modeOf(c.leftAlone) : 0;
+        const bool link = fs::is_symlink(program.file(kScore));
+        const fs::path results = std::string(c.resultsIn) == "own" ? own.path() / kScore
+                                 : std::string(c.resultsIn) == "program"
+                                     ? program.path() / kScore
+                                     : program.path() / c.resultsIn;
+
+        for (const char* name : {"FIRST", "SECOND"}) {
+            backdate(program.path());
+            resetGameState();
+            testing::internal::CaptureStderr();
+            const bool loaded = endsWithoutHanging(loadScoreFile);
+            const std::string told = testing::internal::GetCapturedStderr();
+            if (!loaded) {
+                ADD_FAILURE() << "reading hung";
+                break;
+            }
+            // Deciding where to write creates nothing, not even for a moment.
+            struct stat folderInfo {};
+            stat(program.path().c_str(), &folderInfo);
+            EXPECT_EQ(folderInfo.st_mtim.tv_sec, kLongAgo) << name;
+            EXPECT_EQ(state.highScores[0].name,
+                      name == std::string("FIRST") ? c.firstRead : "FIRST");
+            EXPECT_EQ(std::count(told.begin(), told.end(), '\n'), c.told ? 1 : 0) << told;
+            if (c.told) {
+                EXPECT_NE(told.find(program.file(kScore)), std::string::npos) << told;
+            }
+            state.highScores[0].name = name;
+            if (!endsWithoutHanging(saveScoreFile)) {
+                ADD_FAILURE() << "saving hung";
+                break;
+            }
+            EXPECT_EQ(readBytes(results), scoresNamed(name)) << name;
+        }
+        if (*c.leftAlone != '\0') {
+            EXPECT_EQ(bytesOf(program.file(c.leftAlone)), leftBytes);
+            EXPECT_EQ(modeOf(program.file(c.leftAlone)), leftMode);
+        }
+        if (c.resultMode != 0) {
+            EXPECT_EQ(modeOf(results), c.resultMode);
+        }
+        // A link stays a link; no temporary file stays behind.
+        EXPECT_EQ(fs::is_symlink(program.file(kScore)), link);
+        for (const fs::path& folder : {program.path(), own.path(), program.path() / "real"}) {
+            if (fs::is_directory(folder)) {
+                for (const std::string& n : namesIn(folder)) {
+                    EXPECT_FALSE(n.ends_with(".tmp")) << n;
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace game
