@@ -6,21 +6,20 @@ namespace game {
 namespace {
 
 TEST(Texts, CutAndWriteLikeTheOldTextFunctions) {
-    constexpr std::int32_t kLowest = -2147483647 - 1;
     const struct {
         const char* what;
         Text got;
         Text want;
     } rows[] = {
         {"negative number", numberToText(-5), "-5"},
-        {"lowest number", numberToText(kLowest), "-2147483648"},
+        {"lowest number", numberToText(INT32_MIN), "-2147483648"},
         {"left of nothing", textLeft("Punkte", 0), ""},
         {"left of a negative count", textLeft("Punkte", -3), ""},
         {"left part", textLeft("Punkte", 3), "Pun"},
         {"left past the end", textLeft("Punkte", 99), "Punkte"},
         {"middle counts from one", textMiddle("Punkte", 3, 10), "nkte"},
         {"middle from zero starts at one", textMiddle("Punkte", 0, 2), "Pu"},
-        {"middle from the lowest number", textMiddle("Punkte", kLowest, 2), "Pu"},
+        {"middle from the lowest number", textMiddle("Punkte", INT32_MIN, 2), "Pu"},
         {"middle at the last letter", textMiddle("Punkte", 6, 1), "e"},
         {"middle past the end", textMiddle("Punkte", 7, 1), ""},
         {"middle of no letters", textMiddle("Punkte", 2, 0), ""},

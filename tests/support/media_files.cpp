@@ -106,7 +106,9 @@ Bytes makeWav(const std::vector<WavChunk>& chunks) {
         b.resize(b.size() + 4);
         put32(b, b.size() - 4, static_cast<std::uint32_t>(chunk.body.size()));
         b.insert(b.end(), chunk.body.begin(), chunk.body.end());
-        b.resize(b.size() + chunk.body.size() % 2);
+        if (chunk.body.size() % 2 != 0) {
+            b.push_back(0); // the pad byte
+        }
     }
     put32(b, 4, static_cast<std::uint32_t>(b.size() - 8));
     return b;
