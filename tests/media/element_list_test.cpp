@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace game {
@@ -11,142 +12,54 @@ struct Item {
     int value = 0;
 };
 
-std::vector<int> values(const ElementList<Item>& list) {
-    std::vector<int> out;
+// Walks a fresh list: a digit inserts an element of that value behind the cursor, 'r' resets
+// the cursor, 'n' steps on (recording its answer, 0 for none), 'x' removes at the cursor.
+// Returns the answers and the values left, front to back.
+std::pair<std::vector<int>, std::vector<int>> walk(const std::string& steps) {
+    ElementList<Item> list;
+    std::vector<int> answers, values;
+    for (char step : steps) {
+        if (step == 'r') {
+            listReset(list);
+        } else if (step == 'n') {
+            const Item* item = listNext(list);
+            answers.push_back(item != nullptr ? item->value : 0);
+        } else if (step == 'x') {
+            listRemove(list);
+        } else {
+            Item* item = listInsert(list);
+            EXPECT_EQ(item->value, 0) << "a new element is zero-filled";
+            item->value = step - '0';
+        }
+    }
+    EXPECT_TRUE(list.first ? list.first->previous == nullptr : list.last == nullptr);
     for (auto* e = list.first; e != nullptr; e = e->next) {
-        out.push_back(e->data.value);
+        EXPECT_TRUE(e->next ? e->next->previous == e : list.last == e) << "a broken link";
+        values.push_back(e->data.value);
     }
-    return out;
+    return {answers, values};
 }
 
-// Appends in the game's way: walk to the end, then insert behind the cursor.
-void append(ElementList<Item>& list, int value) {
-    listReset(list);
-    while (listNext(list) != nullptr) {
+TEST(ElementList, TheCursorWalksInsertsAndRemovesAsTheGameExpects) {
+    const struct {
+        const char* what;
+        const char* steps;
+        std::vector<int> answers, after;
+    } rows[] = {
+        {"an empty list yields none, again and again", "nn", {0, 0}, {}},
+        {"inserting after a reset puts it in front", "23r1n", {2}, {1, 2, 3}},
+        {"inserting while walking puts it behind the cursor", "13rn2n", {1, 3}, {1, 2, 3}},
+        {"past the end the cursor stays on the last", "1rnnn2rn", {1, 0, 0, 1}, {1, 2}},
+        {"removing in the middle goes on with the next", "123rnnxn", {1, 2, 3}, {1, 3}},
+        {"removing the first skips the new first", "123rnxn", {1, 3}, {2, 3}},
+        {"removing the last steps the cursor back", "12rnnxn", {1, 2, 0}, {1}},
+        {"removing the only one leaves room for more", "1rnx5n", {1, 0}, {5}},
+        {"removing before the first does nothing", "1rx", {}, {1}},
+        {"a walk removing all leaves every skipped one", "1234rnxnxnxn", {1, 3, 4, 0}, {2}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(walk(row.steps), std::pair(row.answers, row.after)) << row.what;
     }
-    listInsert(list)->value = value;
-}
-
-TEST(ElementList, NextOnAnEmptyListYieldsNoneAndKeepsYieldingNone) {
-    ElementList<Item> list;
-    EXPECT_EQ(listNext(list), nullptr);
-    EXPECT_EQ(listNext(list), nullptr);
-}
-
-TEST(ElementList, InsertAfterResetPutsTheElementAtTheFront) {
-    ElementList<Item> list;
-    append(list, 1);
-    append(list, 2);
-    listReset(list);
-    listInsert(list)->value = 0;
-    EXPECT_EQ(values(list), (std::vector<int>{0, 1, 2}));
-    EXPECT_EQ(list.first->data.value, 0);
-    EXPECT_EQ(list.last->data.value, 2);
-}
-
-TEST(ElementList, InsertWhileWalkingPlacesTheElementRightBehindTheCursor) {
-    ElementList<Item> list;
-    append(list, 1);
-    append(list, 3);
-    listReset(list);
-    listNext(list);
-    listInsert(list)->value = 2;
-    EXPECT_EQ(values(list), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(listNext(list)->value, 3);
-}
-
-TEST(ElementList, AfterTheEndNextStaysOnTheLastElementUntilReset) {
-    ElementList<Item> list;
-    append(list, 1);
-    listReset(list);
-    ASSERT_EQ(listNext(list)->value, 1);
-    EXPECT_EQ(listNext(list), nullptr);
-    EXPECT_EQ(listNext(list), nullptr);
-    listInsert(list)->value = 2; // still standing on the last one: appends
-    EXPECT_EQ(values(list), (std::vector<int>{1, 2}));
-    listReset(list);
-    EXPECT_EQ(listNext(list)->value, 1);
-}
-
-TEST(ElementList, RemovingInTheMiddleContinuesWithTheFollowingElement) {
-    ElementList<Item> list;
-    for (int v : {1, 2, 3}) {
-        append(list, v);
-    }
-    listReset(list);
-    listNext(list);
-    listNext(list);
-    listRemove(list); // removes 2, the cursor goes back to 1
-    EXPECT_EQ(listNext(list)->value, 3);
-    EXPECT_EQ(values(list), (std::vector<int>{1, 3}));
-}
-
-TEST(ElementList, RemovingTheFirstElementSkipsTheNewFirstOne) {
-    ElementList<Item> list;
-    for (int v : {1, 2, 3}) {
-        append(list, v);
-    }
-    listReset(list);
-    listNext(list);
-    listRemove(list); // the cursor lands on 2, so the walk passes over it
-    EXPECT_EQ(listNext(list)->value, 3);
-    EXPECT_EQ(values(list), (std::vector<int>{2, 3}));
-    EXPECT_EQ(list.first->previous, nullptr);
-}
-
-TEST(ElementList, RemovingTheLastElementMovesTheCursorBack) {
-    ElementList<Item> list;
-    for (int v : {1, 2}) {
-        append(list, v);
-    }
-    listReset(list);
-    listNext(list);
-    listNext(list);
-    listRemove(list);
-    EXPECT_EQ(list.last->data.value, 1);
-    EXPECT_EQ(list.last->next, nullptr);
-    EXPECT_EQ(listNext(list), nullptr);
-}
-
-TEST(ElementList, RemovingTheOnlyElementLeavesAnEmptyListReadyForInsertion) {
-    ElementList<Item> list;
-    append(list, 1);
-    listReset(list);
-    listNext(list);
-    listRemove(list);
-    EXPECT_EQ(list.first, nullptr);
-    EXPECT_EQ(list.last, nullptr);
-    EXPECT_EQ(list.current, nullptr);
-    listInsert(list)->value = 5;
-    EXPECT_EQ(values(list), (std::vector<int>{5}));
-    EXPECT_EQ(list.first, list.last);
-}
-
-TEST(ElementList, RemoveWithTheCursorBeforeTheFirstDoesNothing) {
-    ElementList<Item> list;
-    append(list, 1);
-    listReset(list);
-    listRemove(list);
-    EXPECT_EQ(values(list), (std::vector<int>{1}));
-}
-
-TEST(ElementList, WalkRemovingEveryElementEmptiesTheListExceptTheSkippedOnes) {
-    // The skip after removing the first element means a remove-all walk leaves every other
-    // element at the front for the next walk.
-    ElementList<Item> list;
-    for (int v : {1, 2, 3, 4}) {
-        append(list, v);
-    }
-    listReset(list);
-    while (listNext(list) != nullptr) {
-        listRemove(list);
-    }
-    EXPECT_EQ(values(list), (std::vector<int>{2}));
-}
-
-TEST(ElementList, NewElementsAreZeroFilled) {
-    ElementList<Item> list;
-    EXPECT_EQ(listInsert(list)->value, 0);
 }
 
 } // namespace

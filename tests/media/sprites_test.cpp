@@ -1,231 +1,148 @@
-// Sprite loading: the table, BMP pictures becoming screen pixels, and the colour keys.
+// Sprite loading: the table, BMP and JPEG pictures becoming screen pixels, the colour keys, the
+// pictures refused and the list of decoders.
 
-#include "media/display.hpp"
-#include "media/image_decoders.hpp"
-#include "media/jpeg_reader.hpp"
-#include "media/sprites.hpp"
 #include "support/media_files.hpp"
 #include "support/screen.hpp"
-#include "support/temp_folder.hpp"
-
-#include <gtest/gtest.h>
 
 namespace game {
 namespace {
 
 constexpr std::uint32_t kMagenta = 0xFF00FF;
 
-std::uint32_t checker(int x, int y) {
-    return (x + y) % 2 == 0 ? 0x000000u : kMagenta;
-}
+constexpr auto checker = [](int x, int y) { return (x + y) % 2 == 0 ? 0u : kMagenta; };
 
 class Sprites : public test::PictureLoading {
 protected:
-    static std::uint32_t keyOf(std::int32_t number) {
-        return display.sprites[static_cast<std::size_t>(number)].colorKey;
-    }
+    static std::uint32_t keyOf(std::size_t number) { return display.sprites[number].colorKey; }
 };
 
-// --- the table ---
-
-TEST_F(Sprites, LoadingIntoSlot120GrowsTheTableTo170EmptySlots) {
-    ASSERT_NE(load(120, test::makeBmp(2, 2, checker)), 0);
-    ASSERT_EQ(spriteCapacity(), 170);
-    for (std::int32_t i = 50; i < 170; ++i) {
-        EXPECT_EQ(display.sprites[static_cast<std::size_t>(i)].surface != nullptr, i == 120) << i;
-    }
-}
-
-TEST_F(Sprites, ALoadThatFailsStillEmptiesTheSlot) {
-    ASSERT_NE(load(5, test::makeBmp(2, 2, checker)), 0);
-    const test::Bytes broken = {'B', 'M', 0, 0};
-    EXPECT_EQ(load(5, broken), 0);
-    EXPECT_EQ(display.sprites[5].surface, nullptr);
-}
-
-TEST_F(Sprites, AFileThatCannotBeReadLeavesTheSlotAsItWas) {
-    ASSERT_NE(load(5, test::makeBmp(2, 2, checker)), 0);
+TEST_F(Sprites, TheTableGrowsOnDemandAndOnlyAReadFileReplacesASprite) {
+    const test::Bytes bmp = test::makeBmp(2, 2, checker);
+    ASSERT_NE(load(120, bmp), 0);
+    EXPECT_FALSE(display.sprites[50].surface || display.sprites[169].surface)
+        << "new slots are empty";
+    EXPECT_EQ(load(-1, bmp), 0);
+    EXPECT_EQ(load(kMaxSpriteNumber, bmp), 0);
+    EXPECT_EQ(spriteCapacity(), 170);
+    ASSERT_NE(load(5, bmp), 0);
     EXPECT_EQ(loadSprite(5, "/nonexistent/picture.bmp"), 0);
-    EXPECT_NE(display.sprites[5].surface, nullptr);
-}
-
-TEST_F(Sprites, NothingLoadsBeforeTheScreenIsOpen) {
+    EXPECT_NE(display.sprites[5].surface, nullptr) << "a file that cannot be read changes nothing";
     test::closeTestScreen();
     ASSERT_NE(initDisplay(), 0);
-    EXPECT_EQ(load(1, test::makeBmp(2, 2, checker)), 0);
+    EXPECT_EQ(load(1, bmp), 0) << "nothing loads before the screen is open";
     EXPECT_EQ(display.sprites[1].surface, nullptr);
 }
 
-TEST_F(Sprites, NegativeAndHugeSpriteNumbersAreRefused) {
-    const test::Bytes bmp = test::makeBmp(2, 2, checker);
-    EXPECT_EQ(load(-1, bmp), 0);
-    EXPECT_EQ(load(kMaxSpriteNumber, bmp), 0);
-    EXPECT_EQ(spriteCapacity(), 50);
-}
-
-// --- BMP pictures ---
-
-TEST_F(Sprites, A24BitBmpBecomesUprightScreenPixels) {
-    // Each pixel names its own place: red = x, green = y, blue fixed.
-    const auto place = [](int x, int y) {
-        return static_cast<std::uint32_t>(x) << 16 | static_cast<std::uint32_t>(y) << 8 | 0x5A;
-    };
-    ASSERT_NE(load(1, test::makeBmp(5, 3, place)), 0);
-    const SpriteSlot& slot = display.sprites[1];
-    ASSERT_EQ(slot.width, 5);
-    ASSERT_EQ(slot.height, 3);
-    EXPECT_EQ(slot.displayWidth, 5);
-    EXPECT_EQ(slot.displayHeight, 3);
-    EXPECT_EQ(slot.depth, 24);
-    EXPECT_EQ(slot.clipX, 0);
-    EXPECT_EQ(slot.clipY, 0);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            EXPECT_EQ(slot.surface->row(y)[x], place(x, y)) << x << "," << y;
-        }
-    }
-}
-
-TEST_F(Sprites, AMagentaPixelEqualsTheMagentaKeyExactly) {
-    setColorKey(-1, 255, 0, 255);
-    ASSERT_NE(load(1, test::makeBmp(2, 1, checker)), 0);
-    EXPECT_EQ(display.sprites[1].surface->pixels[1], 0x00FF00FFu);
-    EXPECT_EQ(keyOf(1), 0x00FF00FFu);
-}
-
-TEST_F(Sprites, A13PixelWideBmpReadsRowsFortyBytesApart) {
-    // 13 pixels of 3 bytes are 39 bytes, padded to 40 per row.
-    const test::Bytes bmp =
-        test::makeBmp(13, 2, [](int x, int y) { return static_cast<std::uint32_t>(x * 10 + y); });
-    ASSERT_EQ(bmp.size(), 54u + 2 * 40);
-    ASSERT_NE(load(1, bmp), 0);
-    const Surface& s = *display.sprites[1].surface;
-    for (int y = 0; y < 2; ++y) {
-        for (int x = 0; x < 13; ++x) {
-            EXPECT_EQ(s.row(y)[x], static_cast<std::uint32_t>(x * 10 + y));
-        }
-    }
-}
-
-TEST_F(Sprites, A16BitBmpScalesEachFiveBitChannelByEight) {
-    test::BmpOptions options;
-    options.bitCount = 16;
-    // (255, 128, 8) is stored as 5-bit (31, 16, 1) and comes back as (248, 128, 8).
-    ASSERT_NE(load(1, test::makeBmp(
-                          1, 1, [](int, int) { return 0xFF8008u; }, options)),
-              0);
-    EXPECT_EQ(display.sprites[1].surface->pixels[0], 0xF88008u);
-}
-
-// --- colour keys ---
-
-TEST_F(Sprites, TheDefaultKeyChangedBetweenLoadsOnlyReachesLaterSprites) {
-    ASSERT_NE(load(0, test::makeBmp(2, 2, checker)), 0);
-    setColorKey(-1, 255, 0, 255);
-    ASSERT_NE(load(6, test::makeBmp(2, 2, checker)), 0);
-    EXPECT_EQ(keyOf(0), 0u);
-    EXPECT_EQ(keyOf(6), kMagenta);
-}
-
-TEST_F(Sprites, AKeyForAnEmptySlotIsNotRememberedForItsLoad) {
+TEST_F(Sprites, ASpriteKeepsTheDefaultKeyOfItsLoadUntilGivenItsOwn) {
+    const test::Bytes bmp = test::makeBmp(2, 1, checker); // black, magenta
+    ASSERT_NE(load(0, bmp), 0);
     setColorKey(-1, 255, 0, 255);
     setColorKey(44, 0, 0, 0);
-    ASSERT_NE(load(44, test::makeBmp(2, 2, checker)), 0);
-    EXPECT_EQ(keyOf(44), kMagenta);
-    setColorKey(44, 0, 0, 0);
-    EXPECT_EQ(keyOf(44), 0u);
-}
-
-TEST_F(Sprites, ASpriteKeySetsOnlyThatSprite) {
-    setColorKey(-1, 255, 0, 255);
-    ASSERT_NE(load(53, test::makeBmp(2, 2, checker)), 0);
-    ASSERT_NE(load(54, test::makeBmp(2, 2, checker)), 0);
-    setColorKey(54, 255, 255, 0);
-    EXPECT_EQ(keyOf(54), 0xFFFF00u);
-    EXPECT_EQ(keyOf(53), kMagenta);
+    ASSERT_NE(load(44, bmp), 0);
+    ASSERT_NE(load(6, bmp), 0);
+    EXPECT_EQ(keyOf(0), 0u) << "the default changed after its load";
+    EXPECT_EQ(keyOf(44), kMagenta) << "a key for an empty slot is not remembered";
+    EXPECT_EQ(display.sprites[6].surface->pixels[1], keyOf(6)) << "magenta pixels are the key";
+    setColorKey(44, 255, 255, 0);
+    EXPECT_EQ(keyOf(44), 0xFFFF00u);
+    EXPECT_EQ(keyOf(6), kMagenta) << "a sprite's own key is for that sprite only";
     EXPECT_EQ(display.defaultColorKey, kMagenta);
-}
-
-TEST_F(Sprites, ColorToPixelPutsRedHighOnTheOpenScreenAndGivesZeroWithoutOne) {
-    EXPECT_EQ(colorToPixel(255, 0, 255), 0xFF00FFu);
-    EXPECT_EQ(colorToPixel(1, 2, 3), 0x010203u);
     test::closeTestScreen();
-    EXPECT_EQ(colorToPixel(255, 0, 255), 0u);
+    EXPECT_EQ(colorToPixel(255, 0, 255), 0u) << "no colours without a screen";
 }
-
-TEST_F(Sprites, AReloadKeepsTheSpritesOwnKeyAndTheDefaultThatWasCurrentAtItsLoad) {
-    test::TempFolder folder;
-    const std::string first = folder.file("first.bmp");
-    const std::string pink = folder.file("pink.bmp");
-    test::writeWholeFile(first, test::makeBmp(2, 2, checker));
-    test::writeWholeFile(pink, test::makeBmp(2, 2, checker));
-    ASSERT_NE(loadSprite(0, first.c_str()), 0); // black key
-    setColorKey(-1, 255, 0, 255);
-    ASSERT_NE(loadSprite(44, pink.c_str()), 0);
-    setColorKey(44, 0, 0, 0);
-    ASSERT_NE(reloadSprite(0), 0);
-    ASSERT_NE(reloadSprite(44), 0);
-    EXPECT_EQ(keyOf(0), 0u);
-    EXPECT_EQ(keyOf(44), 0u);
-}
-
-// --- refused pictures ---
-
-struct Refusal {
-    const char* what;
-    test::Bytes file;
-};
-
-class RefusedPicture : public Sprites, public ::testing::WithParamInterface<int> {};
 
 // Forms the corpora do not cover; they hold compressed, palette and absurdly large files.
-std::vector<Refusal> refusals() {
-    std::vector<Refusal> r;
+TEST_F(Sprites, AHostilePictureIsRefusedAndEmptiesTheSlot) {
     const test::Bytes good = test::makeBmp(4, 4, checker);
-    test::BmpOptions o;
-    o.topDown = true;
-    r.push_back({"24-bit top-down rows", test::makeBmp(4, 4, checker, o)});
-    o = {};
-    o.infoSize = 12;
-    r.push_back({"old short header", test::makeBmp(4, 4, checker, o)});
-    test::Bytes cut = good;
-    cut.resize(cut.size() - 20);
-    r.push_back({"24-bit pixels cut short", cut});
-    test::Bytes farOffset = good;
-    test::put32(farOffset, 10, 0xFFFFFFF0u);
-    r.push_back({"pixel offset past the end", farOffset});
-    test::Bytes wide = good;
-    test::put32(wide, 18, 4097);
-    test::put32(wide, 22, 1);
-    r.push_back({"wider than 4096", wide});
-    test::Bytes zero = good;
-    test::put32(zero, 18, 0);
-    r.push_back({"zero width", zero});
-    r.push_back({"neither BMP nor JPEG", test::Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0}});
-    r.push_back({"a JPEG start and nothing else", test::Bytes{0xFF, 0xD8}});
-    return r;
+    const test::Bytes jpeg = test::makeJpeg(16, 16, checker);
+    const auto changed = [&good](std::size_t at, std::uint32_t value, std::size_t cut = 0) {
+        test::Bytes b = good;
+        test::put32(b, at, value);
+        b.resize(b.size() - cut);
+        return b;
+    };
+    const struct {
+        const char* what;
+        test::Bytes file;
+    } rows[] = {
+        {"24-bit top-down rows", test::makeBmp(4, 4, checker, {.topDown = true})},
+        {"old short header", test::makeBmp(4, 4, checker, {.infoSize = 12})},
+        {"24-bit pixels cut short", changed(2, static_cast<std::uint32_t>(good.size()), 20)},
+        {"pixel offset past the end", changed(10, 0xFFFFFFF0u)},
+        {"wider than 4096", changed(18, 4097)},
+        {"zero width", changed(18, 0)},
+        {"a broken header", test::Bytes{'B', 'M', 0, 0}},
+        {"neither BMP nor JPEG", test::Bytes{'G', 'I', 'F', '8', '9', 'a', 0, 0}},
+        {"a JPEG start and nothing else", test::Bytes{0xFF, 0xD8}},
+        {"a JPEG cut inside its headers", test::Bytes(jpeg.begin(), jpeg.begin() + 40)},
+        {"a JPEG wider than 4096", test::makeJpeg(4097, 8, checker, false, 10)},
+    };
+    for (const auto& row : rows) {
+        ASSERT_NE(load(2, good), 0);
+        EXPECT_EQ(load(2, row.file), 0) << row.what;
+        EXPECT_EQ(display.sprites[2].surface, nullptr) << row.what;
+    }
 }
 
-TEST_P(RefusedPicture, IsRefusedAndLeavesTheSlotEmpty) {
-    const Refusal refusal = refusals()[static_cast<std::size_t>(GetParam())];
-    ASSERT_NE(load(2, test::makeBmp(2, 2, checker)), 0);
-    EXPECT_EQ(load(2, refusal.file), 0) << refusal.what;
-    EXPECT_EQ(display.sprites[2].surface, nullptr) << refusal.what;
+// Large flat areas survive compression nearly unchanged, and 5-bit channels exactly.
+std::uint32_t quarters(int x, int y) {
+    static constexpr std::uint32_t kColors[4] = {0xE01010, 0x10E010, 0x1010E0, 0xE0E0E0};
+    return kColors[(x >= 8 ? 1 : 0) + (y >= 8 ? 2 : 0)];
 }
 
-INSTANTIATE_TEST_SUITE_P(Hostile, RefusedPicture,
-                         ::testing::Range(0, static_cast<int>(refusals().size())));
-
-TEST_F(Sprites, ABmpWhoseLastRowLacksItsPaddingStillLoads) {
-    test::Bytes bmp = test::makeBmp(13, 2, checker);
-    bmp.pop_back(); // the last stored row keeps its 39 pixel bytes
-    ASSERT_NE(load(1, bmp), 0);
-    EXPECT_EQ(display.sprites[1].surface->row(0)[1], kMagenta);
+TEST_F(Sprites, EveryPictureFormBecomesUprightScreenPixels) {
+    const auto grey = [](int x, int y) { return (quarters(x, y) >> 8 & 0xFF) * 0x010101u; };
+    test::Bytes unpadded = test::makeBmp(21, 21, quarters);
+    unpadded.pop_back(); // the last stored row keeps its 63 pixel bytes but not its padding
+    test::Bytes cut = test::makeJpeg(64, 64, quarters, false, 95, /*progressive=*/true);
+    cut.resize(cut.size() * 2 / 3);
+    const struct {
+        const char* what;
+        test::Bytes file;
+        int size;
+        std::uint32_t (*expected)(int x, int y);
+        int tolerance;
+    } rows[] = {
+        {"24-bit BMP, rows of 63 bytes padded to 64", test::makeBmp(21, 21, quarters), 21, quarters,
+         0},
+        {"32-bit BMP", test::makeBmp(21, 21, quarters, {.bitCount = 32}), 21, quarters, 0},
+        {"16-bit BMP", test::makeBmp(21, 21, quarters, {.bitCount = 16}), 21, quarters, 0},
+        {"BMP without the last row's padding", unpadded, 21, quarters, 0},
+        {"JPEG, rows of 63 bytes padded to 64", test::makeJpeg(21, 21, quarters), 21, quarters, 6},
+        {"greyscale JPEG", test::makeJpeg(21, 21, quarters, true), 21, grey, 6},
+        {"JPEG cut short, coarse but at its full size", cut, 64, quarters, 255},
+    };
+    for (const auto& row : rows) {
+        ASSERT_NE(load(0, row.file), 0) << row.what;
+        const SpriteSlot& slot = display.sprites[0];
+        ASSERT_TRUE(slot.width == row.size && slot.height == row.size) << row.what;
+        for (const auto& [x, y] : {std::pair{2, 2}, {16, 2}, {2, 16}, {16, 16}}) {
+            const std::uint32_t got = slot.surface->row(y)[x];
+            for (int shift = 0; shift < 32; shift += 8) {
+                EXPECT_NEAR(got >> shift & 0xFF, row.expected(x, y) >> shift & 0xFF, row.tolerance)
+                    << row.what << " at " << x << "," << y << ": " << std::hex << got;
+            }
+        }
+    }
 }
 
-TEST_F(Sprites, TheRawEightBitModeIsNotOffered) {
-    const test::Bytes bmp = test::makeBmp(2, 2, checker);
-    EXPECT_EQ(spriteFromMemory(1, bmp.data(), bmp.size(), kSpriteModeRaw, ""), 0);
+TEST_F(Sprites, TheJpegDecoderIsListedOnceAndTheFirstDecoderThatAcceptsWins) {
+    static int asked = 0;
+    const ImageDecoder refuser{[](const std::uint8_t*, std::size_t) { return ++asked < 0; },
+                               [](std::uint8_t*, std::size_t, std::int32_t) { return false; },
+                               [] { return std::int32_t{0}; }, [] { return std::int32_t{0}; }};
+    resetImageDecoders();
+    EXPECT_EQ(load(0, test::makeJpeg(16, 16, quarters)), 0) << "no decoder, no JPEG";
+    addImageDecoder(refuser);
+    installJpegDecoder();
+    installJpegDecoder();
+    EXPECT_NE(load(0, test::makeJpeg(16, 16, quarters)), 0);
+    EXPECT_EQ(asked, 1);
+    int added = 0;
+    while (added < 1000 && addImageDecoder(refuser)) {
+        ++added;
+    }
+    EXPECT_EQ(added, 98) << "the JPEG decoder took one place of 100";
 }
 
 } // namespace

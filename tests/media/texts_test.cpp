@@ -5,32 +5,29 @@
 namespace game {
 namespace {
 
-TEST(Texts, NumbersAreWrittenPlainWithASign) {
-    EXPECT_EQ(numberToText(-5), "-5");
-    EXPECT_EQ(numberToText(0), "0");
-    EXPECT_EQ(numberToText(-2147483647 - 1), "-2147483648");
-}
-
-TEST(Texts, LeftTakesAtMostTheWholeText) {
-    EXPECT_EQ(textLeft("Punkte", 0), "");
-    EXPECT_EQ(textLeft("Punkte", -3), "");
-    EXPECT_EQ(textLeft("Punkte", 3), "Pun");
-    EXPECT_EQ(textLeft("Punkte", 99), "Punkte");
-}
-
-TEST(Texts, MiddleCountsFromOneAndStopsAtTheEnd) {
-    EXPECT_EQ(textMiddle("Punkte", 3, 10), "nkte");
-    EXPECT_EQ(textMiddle("Punkte", 0, 2), "Pu");
-    EXPECT_EQ(textMiddle("Punkte", -2147483647 - 1, 2), "Pu");
-    EXPECT_EQ(textMiddle("Punkte", 6, 1), "e");
-    EXPECT_EQ(textMiddle("Punkte", 7, 1), "");
-    EXPECT_EQ(textMiddle("Punkte", 2, 0), "");
-    EXPECT_EQ(textMiddle("", 1, 1), "");
-}
-
-TEST(Texts, LengthCountsBytesOfWindows1252Texts) {
-    EXPECT_EQ(textLength("f\xFCllt"), 5);
-    EXPECT_EQ(textLength(""), 0);
+TEST(Texts, CutAndWriteLikeTheOldTextFunctions) {
+    const struct {
+        const char* what;
+        Text got;
+        Text want;
+    } rows[] = {
+        {"negative number", numberToText(-5), "-5"},
+        {"lowest number", numberToText(INT32_MIN), "-2147483648"},
+        {"left of nothing", textLeft("Punkte", 0), ""},
+        {"left of a negative count", textLeft("Punkte", -3), ""},
+        {"left part", textLeft("Punkte", 3), "Pun"},
+        {"left past the end", textLeft("Punkte", 99), "Punkte"},
+        {"middle counts from one", textMiddle("Punkte", 3, 10), "nkte"},
+        {"middle from zero starts at one", textMiddle("Punkte", 0, 2), "Pu"},
+        {"middle from the lowest number", textMiddle("Punkte", INT32_MIN, 2), "Pu"},
+        {"middle at the last letter", textMiddle("Punkte", 6, 1), "e"},
+        {"middle past the end", textMiddle("Punkte", 7, 1), ""},
+        {"middle of no letters", textMiddle("Punkte", 2, 0), ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.got, row.want) << row.what;
+    }
+    EXPECT_EQ(textLength("f\xFCllt"), 5) << "Windows-1252 letters are one byte";
 }
 
 } // namespace

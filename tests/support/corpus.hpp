@@ -3,19 +3,14 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <set>
 #include <string>
 #include <vector>
 
 namespace game::test {
 
 // The corpora live beside the project, not in it; without them their tests are skipped.
-inline bool corpusAvailable() {
-    return std::filesystem::is_directory(ZV_TESTDATA_DIR);
-}
-
 #define SKIP_WITHOUT_CORPUS()                                                                      \
-    if (!::game::test::corpusAvailable())                                                          \
+    if (!std::filesystem::is_directory(ZV_TESTDATA_DIR))                                           \
     GTEST_SKIP() << "loader corpora not found at " << ZV_TESTDATA_DIR
 
 inline std::string corpusPath(const std::string& relative) {
@@ -29,13 +24,12 @@ inline std::vector<std::string> corpusFiles(const std::string& folder,
     std::vector<std::string> files;
     const std::filesystem::path root(ZV_TESTDATA_DIR);
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root / folder)) {
-        const std::string ext = entry.path().extension().string();
         if (entry.is_regular_file() &&
-            std::find(extensions.begin(), extensions.end(), ext) != extensions.end()) {
+            std::ranges::count(extensions, entry.path().extension().string()) != 0) {
             files.push_back(std::filesystem::relative(entry.path(), root).string());
         }
     }
-    std::sort(files.begin(), files.end());
+    std::ranges::sort(files);
     return files;
 }
 

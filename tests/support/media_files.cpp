@@ -1,11 +1,11 @@
 #include "support/media_files.hpp"
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
+#include <cstdio> // jpeglib.h needs FILE
 #include <jpeglib.h>
 
 namespace game::test {
@@ -16,17 +16,15 @@ void put16(Bytes& b, std::size_t at, std::uint32_t v) {
 }
 
 void put32(Bytes& b, std::size_t at, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) {
-        b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
-    }
+    put16(b, at, v);
+    put16(b, at + 2, v >> 16);
 }
 
 Bytes makeBmp(int width, int height, const PixelAt& pixel, const BmpOptions& options) {
     const std::size_t stride = (static_cast<std::size_t>(width) * options.bitCount + 31) / 32 * 4;
-    const std::size_t offset = 14 + options.infoSize + options.paletteBytes;
+    const std::size_t offset = 14 + options.infoSize;
     Bytes b(offset + stride * static_cast<std::size_t>(height), 0);
-    b[0] = 'B';
-    b[1] = 'M';
+    put16(b, 0, 'B' | 'M' << 8);
     put32(b, 2, static_cast<std::uint32_t>(b.size()));
     put32(b, 10, static_cast<std::uint32_t>(offset));
     put32(b, 14, options.infoSize);
@@ -34,26 +32,20 @@ Bytes makeBmp(int width, int height, const PixelAt& pixel, const BmpOptions& opt
     put32(b, 22, static_cast<std::uint32_t>(options.topDown ? -height : height));
     put16(b, 26, 1);
     put16(b, 28, static_cast<std::uint32_t>(options.bitCount));
-    put32(b, 30, options.compression);
     for (int row = 0; row < height; ++row) {
-        // Stored bottom row first unless top-down.
-        const int y = options.topDown ? row : height - 1 - row;
-        std::uint8_t* p = b.data() + offset + static_cast<std::size_t>(row) * stride;
+        const int y = options.topDown ? row : height - 1 - row; // bottom row first
         for (int x = 0; x < width; ++x) {
             const std::uint32_t c = pixel(x, y);
-            const std::uint32_t r = c >> 16 & 0xFF, g = c >> 8 & 0xFF, bl = c & 0xFF;
+            const std::size_t at = offset + static_cast<std::size_t>(row) * stride +
+                                   static_cast<std::size_t>(x * options.bitCount / 8);
             if (options.bitCount == 16) {
-                const std::uint32_t v = (r >> 3) << 10 | (g >> 3) << 5 | bl >> 3;
-                p[2 * x] = static_cast<std::uint8_t>(v);
-                p[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
-            } else {
-                const int step = options.bitCount / 8;
-                p[step * x] = static_cast<std::uint8_t>(bl);
-                p[step * x + 1] = static_cast<std::uint8_t>(g);
-                p[step * x + 2] = static_cast<std::uint8_t>(r);
-                if (step == 4) {
-                    p[step * x + 3] = 0xA5; // the fourth byte means nothing
-                }
+                put16(b, at, (c >> 19 & 31) << 10 | (c >> 11 & 31) << 5 | (c >> 3 & 31));
+                continue;
+            }
+            put16(b, at, c); // blue, green
+            b[at + 2] = static_cast<std::uint8_t>(c >> 16);
+            if (options.bitCount == 32) {
+                b[at + 3] = 0xA5; // the fourth byte means nothing
             }
         }
     }
@@ -79,17 +71,11 @@ Bytes makeJpeg(int width, int height, const PixelAt& pixel, bool greyscale, int 
         jpeg_simple_progression(&info);
     }
     jpeg_start_compress(&info, TRUE);
-    std::vector<std::uint8_t> row(static_cast<std::size_t>(width) * (greyscale ? 1 : 3));
-    while (info.next_scanline < info.image_height) {
-        const int y = static_cast<int>(info.next_scanline);
+    for (Bytes row; info.next_scanline < info.image_height; row.clear()) {
         for (int x = 0; x < width; ++x) {
-            const std::uint32_t c = pixel(x, y);
-            if (greyscale) {
-                row[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(c >> 8);
-            } else {
-                row[3 * static_cast<std::size_t>(x)] = static_cast<std::uint8_t>(c >> 16);
-                row[3 * static_cast<std::size_t>(x) + 1] = static_cast<std::uint8_t>(c >> 8);
-                row[3 * static_cast<std::size_t>(x) + 2] = static_cast<std::uint8_t>(c);
+            const std::uint32_t c = pixel(x, static_cast<int>(info.next_scanline));
+            for (int shift = greyscale ? 8 : 16; shift >= (greyscale ? 8 : 0); shift -= 8) {
+                row.push_back(static_cast<std::uint8_t>(c >> shift)); // grey is the green
             }
         }
         JSAMPROW rows[1] = {row.data()};
@@ -116,15 +102,12 @@ Bytes pcmFormat(int channels, int rate, int bits) {
 Bytes makeWav(const std::vector<WavChunk>& chunks) {
     Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
     for (const WavChunk& chunk : chunks) {
-        const std::size_t at = b.size();
-        b.resize(at + 8);
-        for (std::size_t i = 0; i < 4; ++i) {
-            b[at + i] = static_cast<std::uint8_t>(chunk.id[i]);
-        }
-        put32(b, at + 4, static_cast<std::uint32_t>(chunk.body.size()));
+        b.insert(b.end(), chunk.id.begin(), chunk.id.begin() + 4);
+        b.resize(b.size() + 4);
+        put32(b, b.size() - 4, static_cast<std::uint32_t>(chunk.body.size()));
         b.insert(b.end(), chunk.body.begin(), chunk.body.end());
         if (chunk.body.size() % 2 != 0) {
-            b.push_back(0);
+            b.push_back(0); // the pad byte
         }
     }
     put32(b, 4, static_cast<std::uint32_t>(b.size() - 8));

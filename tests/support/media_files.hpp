@@ -15,11 +15,9 @@ using Bytes = std::vector<std::uint8_t>;
 using PixelAt = std::function<std::uint32_t(int x, int y)>;
 
 struct BmpOptions {
-    int bitCount = 24; // 16 (5-5-5), 24 or 32
-    std::uint32_t compression = 0;
+    int bitCount = 24;    // 16 (5-5-5), 24 or 32
     bool topDown = false; // negative height
     std::uint32_t infoSize = 40;
-    std::uint32_t paletteBytes = 0; // bytes between the headers and the pixels
 };
 
 Bytes makeBmp(int width, int height, const PixelAt& pixel, const BmpOptions& options = {});
