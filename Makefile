@@ -12,6 +12,7 @@ play: build
 	./build/release/zuravozidizuvav
 
 check: deps
+	./tools/check-layers.sh
 	cmake --preset ci >/dev/null
 	cmake --build --preset ci
 	ctest --preset ci

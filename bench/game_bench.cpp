@@ -3,15 +3,15 @@
 
 #include "media/input.hpp"
 #include "media/random.hpp"
+#include "record/game_state.hpp"
 #include "rules/board.hpp"
 #include "rules/menu.hpp"
+#include "rules/snow.hpp"
 #include "rules/update_game.hpp"
-#include "shell/game_state.hpp"
 #include "shell/main_loop.hpp"
 #include "shell/score_file.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
-#include "view/snow.hpp"
 
 #include <benchmark/benchmark.h>
 

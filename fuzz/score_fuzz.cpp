@@ -1,7 +1,7 @@
 // libFuzzer target: any bytes as the score file, through its reader. Whatever was read must be
 // within the ranges the game relies on, and must come back unchanged through a save and a read.
 
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 #include "shell/score_file.hpp"
 
 #include <cstddef>

@@ -2,7 +2,7 @@
 // The 9 x 9 board: squares addressed by (col, row), each 0..8, visited in scan order (row
 // outside, col inside), drawn in an oblique view.
 
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 
 namespace game {
 

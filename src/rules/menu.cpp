@@ -1,10 +1,10 @@
 #include "rules/menu.hpp"
 
 #include "media/sound.hpp"
+#include "record/catalogue.hpp"
+#include "record/game_state.hpp"
 #include "rules/new_balls.hpp"
-#include "shell/catalogue.hpp"
-#include "shell/game_state.hpp"
-#include "view/snow.hpp"
+#include "rules/snow.hpp"
 
 #include <algorithm>
 #include <cstdlib>

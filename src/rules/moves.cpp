@@ -2,12 +2,12 @@
 
 #include "media/device.hpp"
 #include "media/sound.hpp"
+#include "record/catalogue.hpp"
 #include "rules/board.hpp"
 #include "rules/new_balls.hpp"
 #include "rules/path_search.hpp"
 #include "rules/rows.hpp"
 #include "rules/undo.hpp"
-#include "shell/catalogue.hpp"
 
 #include <cstdlib>
 

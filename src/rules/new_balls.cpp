@@ -4,7 +4,6 @@
 #include "rules/board.hpp"
 #include "rules/moves.hpp"
 #include "rules/rows.hpp"
-#include "shell/high_scores.hpp"
 
 namespace game {
 namespace {
@@ -78,6 +77,12 @@ void dropNewBalls() {
     }
     for (std::int32_t i = 0; i < kPreviewColors; ++i) {
         state.nextColors[static_cast<std::size_t>(i)] = randomColor();
+    }
+}
+
+void checkHighScore() {
+    if (state.score > state.highScores[kShownRows - 1].score) {
+        state.nameEntryActive = 1;
     }
 }
 

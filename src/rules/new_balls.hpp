@@ -20,4 +20,8 @@ void newGame();
 // Drops the next balls, searches rows, detects game over and chooses the following colours.
 void dropNewBalls();
 
+// At game over: a score above the tenth row's opens the name entry. typedName is kept, so the
+// prompt offers the name entered last time.
+void checkHighScore();
+
 } // namespace game

@@ -1,8 +1,8 @@
 #include "rules/rows.hpp"
 
 #include "media/sound.hpp"
+#include "record/catalogue.hpp"
 #include "rules/board.hpp"
-#include "shell/catalogue.hpp"
 
 namespace game {
 namespace {

@@ -1,9 +1,9 @@
 #include "rules/undo.hpp"
 
 #include "media/sound.hpp"
+#include "record/catalogue.hpp"
+#include "record/game_state.hpp"
 #include "rules/moves.hpp"
-#include "shell/catalogue.hpp"
-#include "shell/game_state.hpp"
 
 namespace game {
 namespace {

@@ -1,14 +1,14 @@
 #include "rules/update_game.hpp"
 
 #include "media/device.hpp"
+#include "rules/ball_height.hpp"
 #include "rules/board.hpp"
+#include "rules/expressions.hpp"
 #include "rules/menu.hpp"
 #include "rules/moves.hpp"
+#include "rules/shards.hpp"
+#include "rules/snow.hpp"
 #include "rules/undo.hpp"
-#include "view/ball_height.hpp"
-#include "view/faces.hpp"
-#include "view/shards.hpp"
-#include "view/snow.hpp"
 
 namespace game {
 

@@ -1,16 +1,10 @@
 #include "shell/high_scores.hpp"
 
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 
 #include <utility>
 
 namespace game {
-
-void checkHighScore() {
-    if (state.score > state.highScores[kShownRows - 1].score) {
-        state.nameEntryActive = 1;
-    }
-}
 
 void insertHighScore() {
     auto& table = state.highScores;

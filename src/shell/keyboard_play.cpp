@@ -1,10 +1,10 @@
 #include "shell/keyboard_play.hpp"
 
 #include "media/input.hpp"
+#include "record/game_state.hpp"
 #include "rules/board.hpp"
 #include "rules/menu.hpp"
 #include "rules/moves.hpp"
-#include "shell/game_state.hpp"
 
 #include <algorithm>
 

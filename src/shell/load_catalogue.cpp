@@ -3,7 +3,7 @@
 #include "media/file_bytes.hpp"
 #include "media/sound.hpp"
 #include "media/sprites.hpp"
-#include "shell/catalogue.hpp"
+#include "record/catalogue.hpp"
 
 #include <climits>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 #include "shell/name_entry.hpp"
 
 #include "media/input.hpp"
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 #include "shell/high_scores.hpp"
 
 namespace game {

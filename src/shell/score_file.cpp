@@ -2,7 +2,7 @@
 
 #include "media/device.hpp"
 #include "media/file_bytes.hpp"
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 
 #include <algorithm>
 #include <cerrno>

@@ -9,13 +9,13 @@
 #include "media/random.hpp"
 #include "media/sound.hpp"
 #include "media/stop_signals.hpp"
+#include "record/game_state.hpp"
 #include "rules/menu.hpp"
+#include "rules/snow.hpp"
 #include "shell/data_folder.hpp"
-#include "shell/game_state.hpp"
 #include "shell/load_catalogue.hpp"
 #include "shell/main_loop.hpp"
 #include "shell/score_file.hpp"
-#include "view/snow.hpp"
 #include "view/text_draw.hpp"
 
 #include <cstdio>

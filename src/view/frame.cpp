@@ -2,14 +2,14 @@
 
 #include "media/display.hpp"
 #include "media/random.hpp"
+#include "record/catalogue.hpp"
 #include "rules/board.hpp"
 #include "rules/menu.hpp"
-#include "shell/catalogue.hpp"
+#include "rules/shards.hpp"
 #include "view/faces.hpp"
 #include "view/game_text.hpp"
 #include "view/menu_view.hpp"
 #include "view/overlay_pages.hpp"
-#include "view/shards.hpp"
 #include "view/sprite_draw.hpp"
 #include "view/text_draw.hpp"
 

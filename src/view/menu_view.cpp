@@ -1,7 +1,7 @@
 #include "view/menu_view.hpp"
 
-#include "shell/catalogue.hpp"
-#include "shell/game_state.hpp"
+#include "record/catalogue.hpp"
+#include "record/game_state.hpp"
 #include "view/game_text.hpp"
 #include "view/sprite_draw.hpp"
 

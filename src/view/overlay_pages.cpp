@@ -1,7 +1,7 @@
 #include "view/overlay_pages.hpp"
 
-#include "shell/catalogue.hpp"
-#include "shell/game_state.hpp"
+#include "record/catalogue.hpp"
+#include "record/game_state.hpp"
 #include "view/game_text.hpp"
 #include "view/sprite_draw.hpp"
 #include "view/text_draw.hpp"

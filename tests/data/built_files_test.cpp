@@ -4,7 +4,7 @@
 
 #include "media/sound.hpp"
 #include "media/wav_reader.hpp"
-#include "shell/catalogue.hpp"
+#include "record/catalogue.hpp"
 #include "shell/load_catalogue.hpp"
 #include "support/media_files.hpp"
 #include "support/screen.hpp"

@@ -1,4 +1,4 @@
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
 #include "support/scenario.hpp"

@@ -1,6 +1,6 @@
 #include "rules/path_search.hpp"
 
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 #include "support/board_picture.hpp"
 
 #include <gtest/gtest.h>

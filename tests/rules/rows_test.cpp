@@ -1,6 +1,6 @@
 #include "rules/rows.hpp"
 
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 #include "support/game_driver.hpp"
 #include "support/scenario.hpp"
 

@@ -2,7 +2,7 @@
 // the fake device: one script of keys, each line with what the player sees after it.
 
 #include "media/input.hpp"
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
 

@@ -7,7 +7,7 @@
 #include "media/image_decoders.hpp"
 #include "media/jpeg_reader.hpp"
 #include "media/sound.hpp"
-#include "shell/catalogue.hpp"
+#include "record/catalogue.hpp"
 #include "support/fake_device.hpp"
 #include "support/media_files.hpp"
 #include "support/screen.hpp"

@@ -1,8 +1,8 @@
 #include "shell/main_loop.hpp"
 
 #include "media/input.hpp"
+#include "record/game_state.hpp"
 #include "rules/board.hpp"
-#include "shell/game_state.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
 #include "support/scenario.hpp"

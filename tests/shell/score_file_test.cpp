@@ -1,6 +1,6 @@
 #include "shell/score_file.hpp"
 
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 #include "support/fake_device.hpp"
 #include "support/temp_folder.hpp"
 

@@ -2,7 +2,7 @@
 // a plain writable file: two sessions per case, each reading the list, changing its first name
 // and saving.
 
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 #include "shell/score_file.hpp"
 #include "support/fake_device.hpp"
 #include "support/temp_folder.hpp"

@@ -1,7 +1,7 @@
 #include "shell/startup.hpp"
 
+#include "record/game_state.hpp"
 #include "rules/menu.hpp"
-#include "shell/game_state.hpp"
 #include "shell/score_file.hpp"
 #include "support/game_font.hpp"
 #include "support/replay_script.hpp"

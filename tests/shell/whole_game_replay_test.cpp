@@ -20,8 +20,8 @@
 
 #include "shell/startup.hpp"
 
+#include "record/game_state.hpp"
 #include "rules/menu.hpp"
-#include "shell/game_state.hpp"
 #include "support/board_picture.hpp"
 #include "support/game_font.hpp"
 #include "support/replay_script.hpp"

@@ -2,14 +2,14 @@
 
 #include "media/input.hpp"
 #include "media/random.hpp"
+#include "record/game_state.hpp"
 #include "rules/menu.hpp"
-#include "shell/game_state.hpp"
+#include "rules/snow.hpp"
 #include "shell/main_loop.hpp"
 #include "shell/score_file.hpp"
 #include "support/board_picture.hpp"
 #include "support/fake_device.hpp"
 #include "support/tiny_wav.hpp"
-#include "view/snow.hpp"
 
 #include <gtest/gtest.h>
 

@@ -2,11 +2,11 @@
 
 #include "media/input.hpp"
 #include "media/random.hpp"
+#include "record/catalogue.hpp"
+#include "record/game_state.hpp"
 #include "rules/menu.hpp"
 #include "rules/new_balls.hpp"
 #include "rules/rows.hpp"
-#include "shell/catalogue.hpp"
-#include "shell/game_state.hpp"
 #include "support/board_picture.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"

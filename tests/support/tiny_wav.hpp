@@ -2,7 +2,7 @@
 // Sounds for tests: a tiny valid WAV file made in memory, loaded into the game's seven slots.
 
 #include "media/sound.hpp"
-#include "shell/catalogue.hpp"
+#include "record/catalogue.hpp"
 #include "support/media_files.hpp"
 
 namespace game::test {

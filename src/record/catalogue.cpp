@@ -1,4 +1,4 @@
-#include "shell/catalogue.hpp"
+#include "record/catalogue.hpp"
 
 namespace game {
 

@@ -1,4 +1,4 @@
-#include "view/shards.hpp"
+#include "rules/shards.hpp"
 
 #include "media/random.hpp"
 #include "rules/board.hpp"

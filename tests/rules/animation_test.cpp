@@ -1,15 +1,15 @@
 // The moving parts: faces, the hop and drop of the balls, burst shards and snow.
 
 #include "media/random.hpp"
+#include "record/catalogue.hpp"
+#include "record/game_state.hpp"
+#include "rules/ball_height.hpp"
 #include "rules/board.hpp"
-#include "shell/catalogue.hpp"
-#include "shell/game_state.hpp"
+#include "rules/shards.hpp"
+#include "rules/snow.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
-#include "view/ball_height.hpp"
 #include "view/faces.hpp"
-#include "view/shards.hpp"
-#include "view/snow.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 
 #include <new>
 

@@ -1,7 +1,7 @@
-#include "view/snow.hpp"
+#include "rules/snow.hpp"
 
 #include "media/random.hpp"
-#include "shell/game_state.hpp"
+#include "record/game_state.hpp"
 
 namespace game {
 namespace {

@@ -1,4 +1,4 @@
-#include "view/ball_height.hpp"
+#include "rules/ball_height.hpp"
 
 #include "rules/board.hpp"
 
