@@ -174,39 +174,5 @@ TEST_F(ScoreFile, SettingsOutOfRangeBecomeDefaultsAndNamesKeepPrintableBytes) {
     }
 }
 
-TEST_F(ScoreFile, SavingReplacesTheWholeFileAndLeavesNothingElse) {
-    Bytes old = handWrittenFile("\r\n", 1, 1, 2);
-    putText(old, std::string(500, 'T')); // a long old file
-    writeBytes("flockvel.txt", old);
-    writeBytes("flockvel.txt." + std::to_string(getpid()) + ".tmp", {1, 2, 3}); // a crash's
-    setDefaultScoresAndSettings();
-    saveScoreFile();
-    EXPECT_EQ(readBytes("flockvel.txt").size(), 193u);
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder.path())) {
-        ++files;
-    }
-    EXPECT_EQ(files, 1);
-}
-
-TEST_F(ScoreFile, UnwritableProgramFolderKeepsTheFileInThePlayersOwnFolder) {
-    test::TempFolder own; // becomes the current folder for a moment
-    fake::dev.preferenceFolder = own.path().string() + "/";
-    fs::current_path(folder.path());
-    // A program folder no one can write to: as root, only a removed one will do.
-    fs::remove_all(folder.path());
-    setDefaultScoresAndSettings();
-    state.highScores[0].name = "OWN";
-    saveScoreFile();
-    EXPECT_EQ(readBytes(own.path() / "flockvel.txt").size(), 184u);
-    resetGameState();
-    loadScoreFile();
-    EXPECT_EQ(state.highScores[0].name, "OWN");
-    fake::dev.preferenceFolder.clear();
-    saveScoreFile(); // nowhere to write: nothing happens
-    loadScoreFile();
-    EXPECT_EQ(state.highScores[0].name, "Pos 1 Player");
-}
-
 } // namespace
 } // namespace game

@@ -157,20 +157,5 @@ TEST_F(TextDraw, ATransparentTextIsCrispInTheFrontColourInsideItsLineAndMovesThe
     EXPECT_GT(lit, 100);
 }
 
-TEST_F(TextDraw, ATextAfterALineStartsAtTheLinesEnd) {
-    startDrawing(screenOutput());
-    setDrawingMode(kDrawTransparent);
-    setFrontColor(255, 255, 255);
-    moveTextCursor(150, 300);
-    drawText("Name");
-    const std::vector<std::uint32_t> placed = display.backBuffer.pixels;
-    clearScreen();
-    // A line in the background colour changes nothing visible but moves the position.
-    drawLine(100, 300, 50, 0, static_cast<std::int32_t>(0x806040u));
-    setFrontColor(255, 255, 255);
-    drawText("Name");
-    EXPECT_EQ(display.backBuffer.pixels, placed);
-}
-
 } // namespace
 } // namespace game
