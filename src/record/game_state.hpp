@@ -68,6 +68,9 @@ struct HighScoreEntry {
 
 struct GameState {
     Text programFolder; // the executable's folder, ending in '/'
+    // The data lies in an installed prefix: the program's folder belongs to the system (even
+    // when root may write it), so the score file lives in the player's own folder only.
+    std::int32_t installedCopy = 0;
     // Where the score file is written at the end, decided when it is read (empty: nowhere).
     std::int32_t scoreFileChosen = 0;
     std::string scoreFilePath;

@@ -5,9 +5,15 @@
 
 namespace game {
 
+namespace {
+
+constexpr const char* kSharedPlace = "../share/zuravozidizuvav/";
+
+} // namespace
+
 Text findDataFolder(const Text& programFolder) {
     // Beside the program first: a build folder next to an installed copy runs its own data.
-    constexpr std::array<const char*, 2> kPlaces = {"data/", "../share/zuravozidizuvav/"};
+    constexpr std::array<const char*, 2> kPlaces = {"data/", kSharedPlace};
     for (const char* place : kPlaces) {
         const Text folder = programFolder + place;
         struct stat info {};
@@ -16,6 +22,10 @@ Text findDataFolder(const Text& programFolder) {
         }
     }
     return {};
+}
+
+bool installedDataFolder(const Text& dataFolder) {
+    return dataFolder.ends_with(kSharedPlace);
 }
 
 } // namespace game

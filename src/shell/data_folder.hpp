@@ -11,4 +11,7 @@ namespace game {
 // Empty when neither exists.
 Text findDataFolder(const Text& programFolder);
 
+// Whether a folder findDataFolder gave is the installed prefix's.
+bool installedDataFolder(const Text& dataFolder);
+
 } // namespace game

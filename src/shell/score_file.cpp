@@ -317,7 +317,7 @@ void setDefaultScoresAndSettings() {
 void loadScoreFile() {
     // Whatever the file does not hold keeps its default.
     setDefaultScoresAndSettings();
-    Place program = inspect("", true);
+    Place program = inspect("", state.installedCopy == 0);
     const std::string ownFolder = device::preferenceFolder();
     Place own = inspect(ownFolder, !ownFolder.empty());
 

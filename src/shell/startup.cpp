@@ -84,6 +84,7 @@ int startUp() {
 
     // Without its font every text of the game would be blank: better not to start at all.
     const Text dataFolder = findDataFolder(state.programFolder);
+    state.installedCopy = installedDataFolder(dataFolder) ? 1 : 0;
     const Text fontFile = dataFolder + kFontFileName;
     if (!openFont(fontFile)) {
         return failStart("font missing: " + fontProblem());

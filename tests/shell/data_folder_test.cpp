@@ -1,7 +1,9 @@
 // The game finds its data from its own folder, in a build folder and in an installed prefix, and
 // will not start without its font.
 
+#include "record/game_state.hpp"
 #include "shell/data_folder.hpp"
+#include "shell/score_file.hpp"
 
 #include "shell/startup.hpp"
 #include "support/fake_device.hpp"
@@ -10,6 +12,8 @@
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace game {
 namespace {
@@ -36,8 +40,27 @@ TEST(DataFolder, IsFoundBesideTheProgramFirstThenInTheInstalledShareFolder) {
             fs::create_directories(prefix.path() / folder);
         }
         const Text program = (prefix.path() / "bin").string() + "/";
-        EXPECT_EQ(findDataFolder(program), c.expected ? program + c.expected : Text{});
+        const Text found = findDataFolder(program);
+        EXPECT_EQ(found, c.expected ? program + c.expected : Text{});
+        EXPECT_EQ(installedDataFolder(found), c.folders.size() == 1 && c.expected != nullptr &&
+                                                  Text(c.expected).starts_with("../"));
     }
+}
+
+// An installed copy's folder belongs to the system even where it can be written (as root): the
+// score file goes to the player's own folder and one in the program's folder is not read.
+TEST(DataFolder, AnInstalledCopyKeepsItsScoresInThePlayersOwnFolder) {
+    test::TempFolder own;
+    test::TempFolder program; // the current folder, writable
+    fake::reset(0);
+    fake::dev.preferenceFolder = own.path().string() + "/";
+    resetGameState();
+    state.installedCopy = 1;
+    std::ofstream("flockvel.txt") << "old";
+    loadScoreFile();
+    saveScoreFile();
+    EXPECT_TRUE(fs::exists(own.path() / "flockvel.txt"));
+    EXPECT_EQ(fs::file_size("flockvel.txt"), 3u);
 }
 
 TEST(DataFolder, WithoutItsFontTheGameEndsBeforeAnyWindowWithCode1) {
