@@ -125,7 +125,8 @@ std::int32_t loadSprite(std::int32_t number, const char* fileName, SpriteMode mo
     if (result == 0) {
         noteLoadProblem("not a picture this game can show (damaged, or not an uncompressed BMP or "
                         "a JPEG of at most " +
-                        std::to_string(kMaxPictureSide) + " pixels a side)");
+                        std::to_string(kMaxPictureSide) + " pixels a side and " +
+                        std::to_string(kMaxPicturePixels) + " in all)");
     }
     return result;
 }

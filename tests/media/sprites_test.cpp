@@ -76,6 +76,7 @@ TEST_F(Sprites, AHostilePictureIsRefusedAndEmptiesTheSlot) {
         {"a JPEG start and nothing else", test::Bytes{0xFF, 0xD8}},
         {"a JPEG cut inside its headers", test::Bytes(jpeg.begin(), jpeg.begin() + 40)},
         {"a JPEG wider than 4096", test::makeJpeg(4097, 8, checker, false, 10)},
+        {"a JPEG of more than a million pixels", test::makeJpeg(1025, 1024, checker, false, 10)},
     };
     for (const auto& row : rows) {
         ASSERT_NE(load(2, good), 0);
