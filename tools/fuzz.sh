@@ -38,7 +38,7 @@ clang++-14 "${flags[@]}" -o "$out/picture_fuzz" "$here/fuzz/picture_fuzz.cpp" \
 clang++-14 "${flags[@]}" -o "$out/wav_fuzz" "$here/fuzz/wav_fuzz.cpp" \
     "$media/sound.cpp" "$media/wav_reader.cpp" "$media/file_bytes.cpp" "$fake"
 clang++-14 "${flags[@]}" -o "$out/score_fuzz" "$here/fuzz/score_fuzz.cpp" \
-    "$here/src/shell/score_file.cpp" "$here/src/shell/game_state.cpp" "$media/texts.cpp" \
+    "$here/src/shell/score_file.cpp" "$here/src/record/game_state.cpp" "$media/texts.cpp" \
     "$media/file_bytes.cpp" "$fake"
 
 # Seeds: the corpora as they are (the fuzzer adds what it finds in the same folders).
