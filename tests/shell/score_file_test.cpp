@@ -2,6 +2,7 @@
 
 #include "record/game_state.hpp"
 #include "support/fake_device.hpp"
+#include "support/media_files.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -13,18 +14,7 @@ namespace game {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const fs::path& path, const Bytes& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-}
+using test::Bytes;
 
 void putLong(Bytes& out, std::int32_t v) {
     for (int i = 0; i < 4; ++i) {
@@ -69,7 +59,7 @@ TEST_F(ScoreFile, MissingFileGivesTheDefaultsAndSavingThemWrites193Bytes) {
     EXPECT_EQ(state.snowOn, 1);
     EXPECT_EQ(state.difficulty, 2);
     saveScoreFile();
-    const Bytes file = readBytes("flockvel.txt");
+    const Bytes file = test::readWholeFile("flockvel.txt");
     ASSERT_EQ(file.size(), 193u);
     const Bytes firstRow = {0x64, 0,   0,   0,   'P', 'o', 's', ' ',  '1',
                             ' ',  'P', 'l', 'a', 'y', 'e', 'r', 0x0D, 0x0A};
@@ -102,7 +92,7 @@ TEST_F(ScoreFile, WhatIsSavedIsReadBack) {
 
 TEST_F(ScoreFile, LfAndCrLfNameLinesReadAlike) {
     for (const char* lineEnd : {"\n", "\r\n"}) {
-        writeBytes("flockvel.txt", handWrittenFile(lineEnd, 0, 1, 3));
+        test::writeWholeFile("flockvel.txt", handWrittenFile(lineEnd, 0, 1, 3));
         loadScoreFile();
         EXPECT_EQ(state.highScores[3].name, "Row 3") << lineEnd[0];
         EXPECT_EQ(state.highScores[9].score, 0);
@@ -119,7 +109,7 @@ TEST_F(ScoreFile, CrTakesTheNextByteAlongWhateverItIs) {
     putLong(file, 30);
     putText(file, "\r\n"); // an empty name
     putLong(file, 20);
-    writeBytes("flockvel.txt", file);
+    test::writeWholeFile("flockvel.txt", file);
     loadScoreFile();
     EXPECT_EQ(state.highScores[0].name, "AB");
     EXPECT_EQ(state.highScores[1].score, 40);
@@ -132,7 +122,7 @@ TEST_F(ScoreFile, CrTakesTheNextByteAlongWhateverItIs) {
 TEST_F(ScoreFile, FileEndingEarlyKeepsTheDefaultsOfWhatIsMissing) {
     Bytes file = handWrittenFile("\r\n", 0, 0, 1);
     file.resize(2 * 11 + 4); // rows 0 and 1 (11 bytes each), then row 2's score
-    writeBytes("flockvel.txt", file);
+    test::writeWholeFile("flockvel.txt", file);
     loadScoreFile();
     EXPECT_EQ(state.highScores[1].name, "Row 1");
     EXPECT_EQ(state.highScores[2].score, 700);
@@ -141,7 +131,7 @@ TEST_F(ScoreFile, FileEndingEarlyKeepsTheDefaultsOfWhatIsMissing) {
     EXPECT_EQ(state.soundOn, 1);
     EXPECT_EQ(state.difficulty, 2);
     file.resize(11 + 2); // row 0, then half of row 1's score
-    writeBytes("flockvel.txt", file);
+    test::writeWholeFile("flockvel.txt", file);
     loadScoreFile();
     EXPECT_EQ(state.highScores[1].score, 90);
 }
@@ -152,7 +142,7 @@ TEST_F(ScoreFile, OverlongNameLineIsCutAndTheRestOfTheLineSkipped) {
     putText(file, std::string(100000, 'Q') + "\r\n");
     putLong(file, 4);
     putText(file, "NEXT\r\n");
-    writeBytes("flockvel.txt", file);
+    test::writeWholeFile("flockvel.txt", file);
     loadScoreFile();
     EXPECT_EQ(state.highScores[0].name, std::string(kMaxNameBytes, 'Q'));
     EXPECT_EQ(state.highScores[1].score, 4);
@@ -165,7 +155,7 @@ TEST_F(ScoreFile, SettingsOutOfRangeBecomeDefaultsAndNamesKeepPrintableBytes) {
         file[4] = 0x01; // a control character inside row 0's name
         file[5] = 0xE9; // é
         file[6] = 0x7F; // DEL
-        writeBytes("flockvel.txt", file);
+        test::writeWholeFile("flockvel.txt", file);
         loadScoreFile();
         EXPECT_EQ(state.difficulty, 2) << bad;
         EXPECT_EQ(state.soundOn, 1);

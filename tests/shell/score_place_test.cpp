@@ -5,6 +5,7 @@
 #include "record/game_state.hpp"
 #include "shell/score_file.hpp"
 #include "support/fake_device.hpp"
+#include "support/media_files.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -23,12 +24,7 @@ namespace game {
 namespace {
 
 namespace fs = std::filesystem;
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::Bytes;
 
 Bytes scoresNamed(const std::string& first) {
     resetGameState();
@@ -53,7 +49,7 @@ mode_t modeOf(const fs::path& path) {
 Bytes bytesOf(const fs::path& path) {
     const mode_t mode = modeOf(path);
     chmod(path.c_str(), mode | S_IRUSR);
-    Bytes bytes = readBytes(path);
+    Bytes bytes = test::readWholeFile(fs::path(path).string());
     chmod(path.c_str(), mode);
     return bytes;
 }
@@ -215,7 +211,7 @@ TEST(ScorePlace, EachSessionReadsWhatTheLastOneWroteAndNothingUnreadIsOverwritte
                 ADD_FAILURE() << "saving hung";
                 break;
             }
-            EXPECT_EQ(readBytes(results), scoresNamed(name)) << name;
+            EXPECT_EQ(test::readWholeFile(fs::path(results).string()), scoresNamed(name)) << name;
         }
         if (*c.leftAlone != '\0') {
             EXPECT_EQ(bytesOf(program.file(c.leftAlone)), leftBytes);
