@@ -27,6 +27,7 @@ fi
 
 mkdir -p "$out"
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
+       -fsanitize-coverage-ignorelist="$here/fuzz/coverage-ignore.txt"
        -I"$here/src" -I"$here/tests")
 media="$here/src/media"
 fake="$here/tests/support/fake_device.cpp"

@@ -11,8 +11,8 @@ namespace game {
 namespace {
 
 // A progressive picture may hold thousands of tiny scans that each cost a pass over the whole
-// picture; no honest picture needs more than a few dozen.
-constexpr int kMaxScans = 500;
+// picture; no honest picture needs more than a few dozen (a progressive encoder writes about ten).
+constexpr int kMaxScans = 100;
 
 // The error manager comes first, so the library's pointer to it is also a pointer to the jump.
 // Everything between setjmp and the jump is plain data: the jump passes no destructor.
@@ -46,7 +46,7 @@ void prepare(jpeg_decompress_struct& info, ErrorExit& error, ScanLimit& progress
     progress.manager.progress_monitor = &limitScans;
 }
 
-// Starts a decompression of data up to the first output row: header, RGB output, integer DCT,
+// Starts a decompression of data up to the first output row: header, BGR output, integer DCT,
 // no scaling. Must be called inside the setjmp guard of its caller.
 bool start(jpeg_decompress_struct& info, ScanLimit& progress, const std::uint8_t* data,
            std::size_t size) {
@@ -58,7 +58,7 @@ bool start(jpeg_decompress_struct& info, ScanLimit& progress, const std::uint8_t
     if (jpeg_read_header(&info, TRUE) != JPEG_HEADER_OK) {
         return false;
     }
-    info.out_color_space = JCS_RGB;
+    info.out_color_space = JCS_EXT_BGR; // the rows hold blue, green, red, as in a BMP
     info.dct_method = JDCT_ISLOW;
     info.scale_num = 1;
     info.scale_denom = 1;
@@ -153,13 +153,6 @@ bool decodeJpeg(const std::uint8_t* data, std::size_t size, std::uint8_t* destin
         if (jpeg_read_scanlines(&info, rows, 1) != 1) {
             jpeg_destroy_decompress(&info);
             return false;
-        }
-        // The library writes red, green, blue; the rows hold blue, green, red.
-        for (std::int32_t x = 0; x < width; ++x) {
-            std::uint8_t* p = row + 3 * static_cast<std::size_t>(x);
-            const std::uint8_t red = p[0];
-            p[0] = p[2];
-            p[2] = red;
         }
     }
     jpeg_finish_decompress(&info);
