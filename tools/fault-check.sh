@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Puts the small faults listed in tools/faults/faults.txt into the sources one at a time, rebuilds
+# Puts the small faults listed in tools/faults/*.txt into the sources one at a time, rebuilds
 # the tests and runs them. A fault that every test lets through is a blind spot of the suite.
 #
 #   tools/fault-check.sh [source tree] [part of a fault's name]
@@ -9,7 +9,6 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 tree=$(cd "${1:-$here}" && pwd)
 filter=${2:-}
-list=$here/tools/faults/faults.txt
 build=$tree/build/faults
 tests=$build/game_tests
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
@@ -73,6 +72,6 @@ while IFS= read -r line || [[ -n $line ]]; do
     'from: '*) from=${line#from: } ;;
     'to:'*) to=${line#to:}; to=${to# }; try "$name" "$file" "$from" "$to" ;;
     esac
-done <"$list"
+done < <(cat "$here"/tools/faults/*.txt)
 build >/dev/null
 echo "caught $caught, missed $missed, not applicable $skipped"
