@@ -86,6 +86,9 @@ ScaleTables makeScaleTables(const PixelRect& to, std::int32_t pictureW, std::int
     t.to = to;
     fillTables(std::max(to.w, 0), pictureW, t.srcX, t.firstX);
     fillTables(std::max(to.h, 0), pictureH, t.srcY, t.firstY);
+    if (pictureW > 0 && to.w > 0 && to.w % pictureW == 0) {
+        t.wholeX = to.w / pictureW;
+    }
     return t;
 }
 
@@ -113,9 +116,18 @@ PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::i
             std::memcpy(row, lastRow, rowBytes);
             continue;
         }
-        const std::int32_t* cols = t.srcX.data() + dx0;
-        for (std::int32_t i = 0; i < dx1 - dx0; ++i) {
-            row[i] = source[cols[i]];
+        if (t.wholeX == 1) {
+            std::memcpy(row, source + dx0, rowBytes);
+        } else if (t.wholeX > 1) { // each picture pixel becomes a run of wholeX
+            std::uint32_t* out = row;
+            for (std::int32_t x = dx0 / t.wholeX; x < dx1 / t.wholeX; ++x) {
+                out = std::fill_n(out, t.wholeX, source[x]);
+            }
+        } else {
+            const std::int32_t* cols = t.srcX.data() + dx0;
+            for (std::int32_t i = 0; i < dx1 - dx0; ++i) {
+                row[i] = source[cols[i]];
+            }
         }
         lastSource = source;
         lastRow = row;

@@ -38,6 +38,7 @@ struct ScaleTables {
     std::vector<std::int32_t> srcY;   // per target row: the picture row
     std::vector<std::int32_t> firstX; // per picture column (+1 at the end): first target column
     std::vector<std::int32_t> firstY; // per picture row (+1 at the end): first target row
+    std::int32_t wholeX = 0; // the width is this whole multiple of the picture's (0: it is not)
 };
 
 ScaleTables makeScaleTables(const PixelRect& to, std::int32_t pictureW, std::int32_t pictureH);

@@ -118,11 +118,11 @@ void drawSpriteKeyed(std::int32_t sprite, std::int32_t x, std::int32_t y) {
     for (std::int32_t sy = copy.top, ty = copy.toY; sy < copy.bottom; ++sy, ++ty) {
         const std::uint32_t* from = copy.source->row(sy) + copy.left;
         std::uint32_t* to = target.row(ty) + copy.toX;
+        // Written as a select rather than a skipped store, so the compiler can copy several
+        // pixels at a time.
         for (std::int32_t i = 0; i < count; ++i) {
             const std::uint32_t pixel = from[i];
-            if (((pixel ^ copy.key) & kColorBits) != 0) {
-                to[i] = pixel;
-            }
+            to[i] = ((pixel ^ copy.key) & kColorBits) != 0 ? pixel : to[i];
         }
     }
 }
