@@ -2,6 +2,10 @@
 
 #include "media/picture_scaler.hpp"
 
+#include <SDL2/SDL_syswm.h>
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -23,7 +27,8 @@ struct Window {
     bool rebuild = false;    // the renderer lost its textures or device
     bool lost = false;       // a rebuild happened that the game has not been told of
     bool cursorShown = true;
-    PixelRect pointerArea; // the picture in window coordinates
+    bool windowManager = true; // false: a bare X server, where nobody answers for full screen
+    PixelRect pointerArea;     // the picture in window coordinates
     FrameChanges changes;
     // CPU path
     SDL_Surface* surface = nullptr; // the window's own, owned by SDL
@@ -272,6 +277,35 @@ void presentGpu(const std::uint32_t* pixels) {
     SDL_RenderPresent(win.renderer);
 }
 
+// Whether an X window manager that follows the desktop conventions runs. Without one a request
+// for the full-screen state goes unanswered, and SDL waits a tenth of a second for the answer.
+// Other video drivers always have someone who answers.
+bool windowManagerRuns() {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (SDL_GetWindowWMInfo(win.window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+        return true;
+    }
+    Display* display = info.info.x11.display;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
+    if (check == None) {
+        return false;
+    }
+    Atom type = None;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char* data = nullptr;
+    const bool found =
+        XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False, XA_WINDOW,
+                           &type, &format, &count, &after, &data) == Success &&
+        type == XA_WINDOW && count == 1;
+    if (data != nullptr) {
+        XFree(data);
+    }
+    return found;
+}
+
 // The largest whole multiple of the picture that fits the usable desktop (at least 1x).
 void windowedSize(int& w, int& h) {
     SDL_Rect usable{0, 0, win.width, win.height};
@@ -300,7 +334,10 @@ void applyMode(bool full) {
             SDL_SetWindowPosition(win.window, desktop.x, desktop.y);
             SDL_SetWindowSize(win.window, desktop.w, desktop.h);
         }
-        SDL_SetWindowFullscreen(win.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        // On a bare X server the window over the whole desktop already is the full screen.
+        if (win.windowManager) {
+            SDL_SetWindowFullscreen(win.window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        }
         SDL_ShowCursor(SDL_DISABLE);
         win.cursorShown = false;
     } else {
@@ -348,31 +385,16 @@ bool openWindow(const char* title, int width, int height) {
     win.height = height;
     win.full = !displayOptions.startInWindow;
 
-    // Full screen keeps the monitor's mode: the window covers the desktop at its own resolution.
-    SDL_DisplayMode desktop{};
-    int w = width;
-    int h = height;
-    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
-        w = desktop.w;
-        h = desktop.h;
-    }
-    Uint32 flags = SDL_WINDOW_FULLSCREEN_DESKTOP;
-    int x = 0;
-    int y = 0;
-    if (!win.full) {
-        flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_HIDDEN;
-        x = y = SDL_WINDOWPOS_CENTERED;
-    }
-    win.window = SDL_CreateWindow(title, x, y, w, h, flags);
+    // The window opens hidden, is set to its mode and then shown. Full screen keeps the
+    // monitor's mode: the window covers the desktop at its own resolution.
+    win.window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width,
+                                  height, SDL_WINDOW_HIDDEN);
     if (win.window == nullptr) {
         return false;
     }
-    if (!win.full) {
-        windowedSize(w, h);
-        SDL_SetWindowSize(win.window, w, h);
-        SDL_SetWindowPosition(win.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-        SDL_ShowWindow(win.window);
-    }
+    win.windowManager = windowManagerRuns();
+    applyMode(win.full);
+    SDL_ShowWindow(win.window);
     if (!choosePath(displayOptions.present)) {
         SDL_DestroyWindow(win.window);
         win.window = nullptr;
