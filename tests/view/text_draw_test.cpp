@@ -1,16 +1,16 @@
-// The drawing service on the back buffer: spans, texts and the current position, boxes, lines.
+// The drawing service on the back buffer: spans, texts and the current position, boxes, lines,
+// and the relief texts of the game built on it.
 
 #include "view/text_draw.hpp"
 
 #include "media/display.hpp"
 #include "media/font.hpp"
 #include "support/screen.hpp"
+#include "view/game_text.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
-#include <set>
 
 namespace game {
 namespace {
@@ -59,28 +59,31 @@ TEST_F(TextDraw, OnlyASpanOnTheFreeBackBufferDraws) {
     ASSERT_EQ(startDrawing(screenOutput()), 1);
     drawAll();
     EXPECT_LT(untouched(), 640 * 480 - 20 * 20);
+    EXPECT_EQ(at(50, 50), 0xFFFFFFu); // an opaque text lies on its white background
 }
 
-// Shapes as pictures of the top left 8 x 5 pixels: '#' the front colour, '~' the background
-// inverted, '.' untouched.
-struct ShapeCase {
-    const char* name;
-    std::int32_t mode;
-    std::function<void()> draw;
-    std::array<const char*, 5> picture;
-};
-
-class Shapes : public TextDraw, public ::testing::WithParamInterface<ShapeCase> {};
-
-TEST_P(Shapes, CoverTheirPixelsLeavingOutTheRightAndBottomEdgeAndTheLineEnd) {
+// The shapes in the top left 32 x 5 pixels: '#' the front colour, '~' the background inverted,
+// '.' untouched. The right and bottom edge of a box and the end of a line are left out.
+TEST_F(TextDraw, ShapesCoverTheirPixelsAndNoOthers) {
     startDrawing(screenOutput());
-    setDrawingMode(GetParam().mode);
     setFrontColor(255, 255, 0);
-    GetParam().draw();
+    drawBox(1, 1, 5, 3);
+    drawLine(16, 0, 5, 0);
+    drawLine(23, 0, 0, 3);
+    drawLine(20, 4, -3, 0);
+    drawLine(24, 1, 4, 2); // the other axis rounded
+    setDrawingMode(kDrawHollow);
+    drawBox(9, 0, 5, 4);
+    setDrawingMode(kDrawInvert);
+    drawLine(0, 4, 3, 0);
+    const char* const picture[5] = {
+        ".........#####..#####..#........", ".#####...#...#.........##.......",
+        ".#####...#...#.........#.##.....", ".#####...#####.............#....",
+        "~~~...............###..........."};
     int covered = 0;
     for (int y = 0; y < 5; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            const char want = GetParam().picture[static_cast<std::size_t>(y)][x];
+        for (int x = 0; x < 32; ++x) {
+            const char want = picture[y][x];
             const std::uint32_t pixel = want == '#'   ? 0xFFFF00u
                                         : want == '~' ? kBackground ^ 0xFFFFFFu
                                                       : kBackground;
@@ -90,34 +93,6 @@ TEST_P(Shapes, CoverTheirPixelsLeavingOutTheRightAndBottomEdgeAndTheLineEnd) {
     }
     EXPECT_EQ(untouched(), 640 * 480 - covered);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, Shapes,
-    ::testing::Values(ShapeCase{"FilledBox",
-                                0,
-                                [] { drawBox(1, 1, 5, 3); },
-                                {"........", ".#####..", ".#####..", ".#####..", "........"}},
-                      ShapeCase{"HollowBox",
-                                kDrawHollow,
-                                [] { drawBox(1, 0, 5, 4); },
-                                {".#####..", ".#...#..", ".#...#..", ".#####..", "........"}},
-                      ShapeCase{"LinesAcrossDownAndLeft",
-                                0,
-                                [] {
-                                    drawLine(0, 0, 5, 0);
-                                    drawLine(7, 0, 0, 3);
-                                    drawLine(4, 4, -3, 0);
-                                },
-                                {"#####..#", ".......#", ".......#", "........", "..###..."}},
-                      ShapeCase{"DiagonalLine",
-                                0,
-                                [] { drawLine(1, 1, 4, 4); },
-                                {"........", ".#......", "..#.....", "...#....", "....#..."}},
-                      ShapeCase{"InvertingLine",
-                                kDrawInvert,
-                                [] { drawLine(0, 2, 3, 0); },
-                                {"........", "........", "~~~.....", "........", "........"}}),
-    [](const ::testing::TestParamInfo<ShapeCase>& p) { return std::string(p.param.name); });
 
 TEST_F(TextDraw, LinesBoxesAndTextsReachingOffScreenAreCutAtItsEdges) {
     startDrawing(screenOutput());
@@ -155,6 +130,42 @@ TEST_F(TextDraw, ATransparentTextIsCrispInTheFrontColourInsideItsLineAndMovesThe
         }
     }
     EXPECT_GT(lit, 100);
+}
+
+// A relief text: the text in the first colour up and left of its place, in the second down and
+// right, the face on top. The shadow style has no first colour (0 here).
+TEST_F(TextDraw, EachReliefStyleLaysItsColoursAtTheirOffsetsAndNoOtherStyleDraws) {
+    struct Pass {
+        int dx, dy, layer;
+    };
+    const Pass passes[] = {{-1, 0, 0}, {-1, -1, 0}, {0, -1, 0}, {0, 1, 1},
+                           {1, 1, 1},  {1, 0, 1},   {0, 0, 2}};
+    const std::uint32_t colours[4][3] = {{0x3E2712, 0xB28E6D, 0xFFFFFF},
+                                         {0xE4E2C2, 0x5D5A1C, 0xB5AF37},
+                                         {0x5D5A1C, 0xE4E2C2, 0xB5AF37},
+                                         {0, 0x2E2D0E, 0xD5D187}};
+    const TextShape& shape = textShape("Punkte: 415");
+    startDrawing(screenOutput());
+    setDrawingMode(kDrawTransparent);
+    for (TextStyle style = text_style::kWhite; style <= text_style::kShadow; ++style) {
+        std::vector<std::uint32_t> want(640 * 480, kBackground);
+        for (const Pass& p : passes) {
+            const std::uint32_t colour = colours[style - 1][p.layer];
+            for (const TextRun& run : shape.runs) {
+                const auto from =
+                    static_cast<std::size_t>((150 + p.dy + run.y) * 640 + 200 + p.dx + run.x);
+                std::fill_n(want.begin() + from, colour != 0 ? run.length : 0, colour);
+            }
+        }
+        clearScreen();
+        drawGameText(200, 150, "Punkte: 415", style);
+        EXPECT_EQ(display.backBuffer.pixels, want) << style;
+    }
+    clearScreen();
+    for (const TextStyle style : {0, 5, -1}) {
+        drawGameText(200, 150, "Ende", style);
+    }
+    EXPECT_EQ(untouched(), 640 * 480);
 }
 
 } // namespace
