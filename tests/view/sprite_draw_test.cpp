@@ -40,6 +40,9 @@ class SpriteCopy : public ::testing::TestWithParam<CopyCase> {
 protected:
     void SetUp() override { test::openTestScreen(); }
     void TearDown() override { test::closeTestScreen(); }
+    static void clearScreen() {
+        std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
+    }
 };
 
 TEST_P(SpriteCopy, ShowsExactlyThePicturePixelsInsideTheScreenAndTheClip) {
@@ -57,11 +60,14 @@ TEST_P(SpriteCopy, ShowsExactlyThePicturePixelsInsideTheScreenAndTheClip) {
                     place(c.column + x, c.row + y);
             }
         }
-        std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
+        clearScreen();
         (keyed ? drawSpriteKeyed : drawSprite)(50, c.x, c.y);
         EXPECT_EQ(display.backBuffer.pixels, want) << (keyed ? "keyed" : "opaque");
     }
 }
+
+// A clip of one frame of a strip, then -1: the whole picture again.
+const std::vector<Clip> kClipThenWhole = {{22, 3, 11, 5}, {-1, 0, 0, 0}};
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SpriteCopy,
@@ -75,23 +81,11 @@ INSTANTIATE_TEST_SUITE_P(
         CopyCase{"JustOffTheBottom", 30, 12, {}, 0, 480, 0, 0, 0, 0, 0, 0},
         CopyCase{"FarOff", 30, 12, {}, -5000, 9000, 0, 0, 0, 0, 0, 0},
         CopyCase{"OneFrameOfAStrip", 66, 12, {{22, 0, 11, 12}}, 200, 100, 200, 100, 22, 0, 11, 12},
-        CopyCase{
-            "ClipPastThePictureIsCut", 66, 12, {{60, 0, 11, 12}}, 200, 100, 200, 100, 60, 0, 6, 12},
+        CopyCase{"ClipPastThePicture", 66, 12, {{60, 0, 11, 12}}, 200, 100, 200, 100, 60, 0, 6, 12},
         CopyCase{"ClipAndLeftEdge", 66, 12, {{22, 0, 11, 12}}, -4, 100, 0, 100, 26, 0, 7, 12},
-        CopyCase{"MinusOneShowsTheWholePictureAgain",
-                 66,
-                 12,
-                 {{22, 3, 11, 5}, {-1, 0, 0, 0}},
-                 200,
-                 100,
-                 200,
-                 100,
-                 0,
-                 0,
-                 66,
-                 12},
-        // A clip whose origin lies outside the picture asks for pixels that do not
-        // exist: the copy is refused as a whole, as the blitter refuses it.
+        CopyCase{"MinusOneShowsItAll", 66, 12, kClipThenWhole, 200, 100, 200, 100, 0, 0, 66, 12},
+        // A clip whose origin lies outside the picture asks for pixels that do not exist: the
+        // copy is refused as a whole, as the blitter refuses it.
         CopyCase{"ClipLeftOfThePicture", 66, 12, {{-5, 0, 10, 12}}, 100, 100, 0, 0, 0, 0, 0, 0},
         CopyCase{"ClipAboveThePicture", 66, 12, {{0, -3, 10, 12}}, 100, 100, 0, 0, 0, 0, 0, 0},
         CopyCase{"ClipRightOfThePicture", 66, 12, {{70, 0, 11, 12}}, 100, 100, 0, 0, 0, 0, 0, 0}),
@@ -102,7 +96,7 @@ class SpriteDraw : public SpriteCopy {};
 TEST_F(SpriteDraw, NothingIsDrawnFromAnEmptySlotABadNumberOrAnInactiveDisplay) {
     const test::Bytes bmp = test::makeBmp(30, 12, place);
     ASSERT_NE(spriteFromMemory(1, bmp.data(), bmp.size(), 0, ""), 0);
-    std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
+    clearScreen();
     for (const std::int32_t number : {7, 5000, -1}) {
         drawSprite(number, 10, 10);
         drawSpriteKeyed(number, 10, 10);
@@ -119,12 +113,13 @@ TEST_F(SpriteDraw, AKeyedCopySkipsExactlyThePixelsOfTheKeyComparingOnlyColourBit
     const test::Bytes bmp = test::makeBmp(4, 1, [&](int x, int) { return colours[x]; });
     setColorKey(-1, 255, 0, 255);
     ASSERT_NE(spriteFromMemory(1, bmp.data(), bmp.size(), 0, ""), 0);
-    std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
+    clearScreen();
     drawSpriteKeyed(1, 10, 10);
     const std::uint32_t* row = display.backBuffer.row(10) + 10;
     EXPECT_EQ(std::vector<std::uint32_t>(row, row + 4),
               (std::vector<std::uint32_t>{kBackground, 0xFE00FF, 0xFF00FE, 0}));
-    display.sprites[1].colorKey = 0xAB000000u; // black, with bits above the colour
+    display.sprites[1].colorKey = 0xCD000000u;           // black, with bits above the colour
+    display.sprites[1].surface->row(0)[3] = 0xAB000000u; // a black pixel with other such bits
     drawSpriteKeyed(1, 20, 10);
     EXPECT_EQ(display.backBuffer.row(10)[23], kBackground);
     drawSprite(1, 10, 10);
