@@ -144,13 +144,10 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"the drop that fills the board ends the game",
                  "let moves=1; drop; balls=81 running=0 moves=0 entry=0", kThreeFree},
         Scenario{"four free squares take three balls and the game goes on",
-                 "drop; balls=80 running=1",
-                 {".########", "#########", "#########", "#########", "####.####", "#########",
-                  "##.######", "#########", "########."}},
+                 "put 2,6 .; drop; balls=80 running=1", kThreeFree},
         Scenario{"fewer free squares than balls take the first preview colours",
-                 "let difficulty=4; next 1,1,4,4,4; drop; 0,0=r 8,8=r running=0",
-                 {".########", "#########", "#########", "#########", "#########", "#########",
-                  "#########", "#########", "########."}},
+                 "let difficulty=4; put 4,4 b; next 1,1,4,4,4; drop; 0,0=r 8,8=r running=0",
+                 kThreeFree},
         Scenario{"game over with the tenth row's score asks for no name",
                  "let score=10; drop; running=0 entry=0", kThreeFree},
         Scenario{"game over with one point more asks for a name",
@@ -160,9 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
                  {"rrrr.####", "#########", "#########", "#########", "#########", "#########",
                   "#########", "########.", "########."}},
         Scenario{"a ball whose draws never find a free square is left out",
-                 "zero; drop; balls=1 0,0=y",
-                 {"y........", ".........", ".........", ".........", ".........", ".........",
-                  ".........", ".........", "........."}}),
+                 "put 0,0 y; zero; drop; balls=1 0,0=y", kEmpty}),
     scenarioName);
 
 INSTANTIATE_TEST_SUITE_P(
