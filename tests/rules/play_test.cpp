@@ -69,12 +69,10 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Moves, Play,
     ::testing::Values(
-        Scenario{
-            "a click selects a ball, which hops; clicked again it stays selected",
-            "click 0,0; sel=0,0 sounds=pick; frame; hop=1; click 0,0; sel=0,0 sounds=pick,pick",
-            kCornerAndWall},
-        Scenario{"an empty square with nothing selected",
-                 "click 4,4; walking=0 moves=0 sounds=", kCornerAndWall},
+        Scenario{"an empty square does nothing; a ball is selected, hops, and stays selected",
+                 "click 4,4; walking=0 moves=0 sounds=; click 0,0; sel=0,0 sounds=pick; frame; "
+                 "hop=1; click 0,0; sel=0,0 sounds=pick,pick",
+                 kCornerAndWall},
         Scenario{"a refused move changes nothing but the selection",
                  "send 0,0 8,8; sounds=pick,noway moves=0 walking=0 sel=none; run 500; "
                  "board=start",
@@ -122,15 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
                  "let difficulty=4; tab 0; running=1 balls=5 airborne=5 score=0 moves=0"},
         Scenario{"a drop places the preview colours",
                  "next 3,5,7,2,2; drop; balls=3 #g=1 #p=1 #s=1", kEmpty},
-        Scenario{"the drop that fills the board ends the game",
-                 "let moves=1; drop; balls=81 running=0 moves=0 entry=0", kThreeFree},
+        Scenario{"the drop that fills the board ends the game; the tenth row's score asks no name",
+                 "let moves=1 score=10; drop; balls=81 running=0 moves=0 entry=0", kThreeFree},
         Scenario{"four free squares take three balls and the game goes on",
                  "put 2,6 .; drop; balls=80 running=1", kThreeFree},
         Scenario{"fewer free squares than balls take the first preview colours",
                  "let difficulty=4; put 4,4 b; next 1,1,4,4,4; drop; 0,0=r 8,8=r running=0",
                  kThreeFree},
-        Scenario{"game over with the tenth row's score asks for no name",
-                 "let score=10; drop; running=0 entry=0", kThreeFree},
         Scenario{"game over with one point more asks for a name",
                  "let score=11; drop; running=0 entry=1", kThreeFree},
         Scenario{"game over comes before the bursts, whose points still count",
@@ -148,9 +144,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "send 0,8 1,8; settle; balls=9; at 581,460; moves=1; at 600,442; moves=1; quiet; "
                  "at 582,443; board=start moves=0 sounds=menu",
                  kAcross},
-        Scenario{"a second undo does nothing and is silent",
-                 "send 0,8 1,8; settle; undo; quiet; key Z; ctrl Z; ctrl Y; board=start sounds=",
-                 kAcross},
         Scenario{"after a refused attempt it restores the board of that attempt",
                  "send 0,8 1,8; settle; put 0,0 .; put 1,0 p; put 0,1 p; save; send 1,8 0,0; "
                  "moves=1; undo; board=saved moves=0",
@@ -166,8 +159,10 @@ INSTANTIATE_TEST_SUITE_P(
                  "send 0,8 1,8; settle; tab 0; running=0; undo; moves=1; quiet; down ctrl; "
                  "down Z; run 200; up Z; up ctrl; board=start sounds=menu",
                  kAcross},
-        Scenario{"a selected ball whose square it empties is deselected",
-                 "send 0,8 1,8; settle; click 1,8; sel=1,8; ctrl Z; sel=none", kAcross}),
+        Scenario{"a selected ball whose square it empties is deselected; a second does nothing",
+                 "send 0,8 1,8; settle; click 1,8; sel=1,8; ctrl Z; sel=none board=start; quiet; "
+                 "undo; key Z; ctrl Z; ctrl Y; board=start sounds=",
+                 kAcross}),
     scenarioName);
 
 // Tab i rests at y = 40, 85, 155, 200, 245, 315, 360, 430; its visible edge is x 0..9.
@@ -195,9 +190,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "tab 2; difficulty=3; tab 2; tab 2; difficulty=1; tab 2; difficulty=2; rtab 2; "
                  "difficulty=1; rtab 2; difficulty=4; tab 0; quiet; tab 2; rtab 2; difficulty=4 "
                  "noway=2"},
-        Scenario{"switching the sound off is heard, on is not",
-                 "tab 3; soundon=0 sounds=menu,open; quiet; tab 3; soundon=1 sounds="},
-        Scenario{"the snow tab switches the snow off and on", "tab 4; snowon=0; tab 4; snowon=1"},
+        Scenario{"switching the sound off is heard, on is not; the snow tab switches the snow",
+                 "tab 3; soundon=0 sounds=menu,open; quiet; tab 3; soundon=1 sounds=; tab 4; "
+                 "snowon=0; tab 4; snowon=1"},
         Scenario{"the end tab ends the program", "tab 7; quit=1 ended=1"}),
     scenarioName);
 
