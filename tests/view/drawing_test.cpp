@@ -63,6 +63,8 @@ TEST_F(Drawing, OnlyASpanOnTheFreeBackBufferDraws) {
     drawAll();
     EXPECT_LT(untouched(), 640 * 480 - 20 * 20);
     EXPECT_EQ(at(50, 50), 0xFFFFFFu); // an opaque text lies on its white background
+    EXPECT_EQ(textCursorX(), 50 + textShape("Hallo").width); // it moves the position along
+    EXPECT_EQ(textCursorY(), 50);
 }
 
 // The shapes in the top left 32 x 5 pixels: '#' the front colour, '~' the background inverted,
@@ -111,19 +113,9 @@ TEST_F(Drawing, LinesBoxesAndTextsReachingOffScreenAreCutAtItsEdges) {
     EXPECT_EQ(at(0, 5) & at(639, 5) & at(5, 479) & at(639, 479), 0x010203u);
 }
 
-// The pixels of texts are checked with the relief texts below.
-TEST_F(Drawing, ATextMovesThePositionAlongItsWidth) {
-    startDrawing(screenOutput());
-    moveTextCursor(100, 200);
-    drawText("");
-    EXPECT_EQ(untouched(), 640 * 480);
-    drawText("Bitte Name eingeben.");
-    EXPECT_EQ(textCursorX(), 100 + textShape("Bitte Name eingeben.").width);
-    EXPECT_EQ(textCursorY(), 200);
-}
-
-// A relief text: the text in the first colour up and left of its place, in the second down and
-// right, the face on top. The shadow style has no first colour (0 here).
+// A relief text (these check the pixels of texts): the text in the first colour up and left of its
+// place, in the second down and right, the face on top. The shadow style has no first colour (0
+// here).
 TEST_F(Drawing, EachReliefStyleLaysItsColoursAtTheirOffsetsAndNoOtherStyleDraws) {
     struct Pass {
         int dx, dy, layer;
