@@ -263,18 +263,6 @@ TEST_F(Frame, PointedBallTremblesWithTwoDrawsAndLosesItsExpressionUnlessSelected
     EXPECT_EQ(cellAt(3, 3).expression, expression::kNone);
 }
 
-TEST_F(Frame, EveryShardPicksItsPictureAndTheBurstComesAfterTheFlip) {
-    for (int i = 0; i < 3; ++i) {
-        listInsert(state.shards)->color = 1;
-    }
-    cellAt(0, 0).color = 4;
-    cellAt(0, 0).bursting = 1;
-    renderFrame();
-    EXPECT_TRUE(drewExactly(11, 3 + 11 * 4)); // 3 pictures, then 11 new shards of 4 draws each
-    EXPECT_EQ(cellAt(0, 0).color, 0);
-    EXPECT_EQ(state.score, 5);
-}
-
 TEST_F(Frame, BobAngleRunsFromTenToThreeHundredSixtyAndAround) {
     for (int frame = 1; frame <= 37; ++frame) {
         renderFrame();
