@@ -6,8 +6,6 @@
 #include "support/game_driver.hpp"
 #include "support/scenario.hpp"
 
-#include <algorithm>
-
 namespace game::test {
 namespace {
 
