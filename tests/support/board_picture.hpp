@@ -8,16 +8,15 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace game::test {
 
+inline constexpr std::string_view kBallCodes = ".rbgypns"; // by colour number
+
 inline std::int32_t colorOfChar(char c) {
-    const std::string codes = ".rbgypns";
-    if (c == 'o') {
-        return 1;
-    }
-    const auto at = codes.find(c);
-    return at == std::string::npos ? 0 : static_cast<std::int32_t>(at);
+    const auto at = kBallCodes.find(c == 'o' ? 'r' : c);
+    return at == std::string_view::npos ? 0 : static_cast<std::int32_t>(at);
 }
 
 inline void setBoard(const std::array<const char*, kBoardSize>& rows) {
@@ -30,12 +29,11 @@ inline void setBoard(const std::array<const char*, kBoardSize>& rows) {
 }
 
 inline std::array<std::string, kBoardSize> boardPicture() {
-    const std::string codes = ".rbgypns";
     std::array<std::string, kBoardSize> rows;
     for (std::int32_t row = 0; row < kBoardSize; ++row) {
         for (std::int32_t col = 0; col < kBoardSize; ++col) {
             const std::int32_t c = cellAt(col, row).color;
-            rows[static_cast<std::size_t>(row)] += c >= 0 && c <= 7 ? codes[c] : '?';
+            rows[static_cast<std::size_t>(row)] += c >= 0 && c <= 7 ? kBallCodes[c] : '?';
         }
     }
     return rows;

@@ -1,5 +1,6 @@
-// Where the frame puts things: every picture is a small solid block of its own colour, so a
-// pixel tells which picture lies on top there.
+// The moving parts (faces, the hop and drop of the balls, burst shards, snow) and the frame that
+// draws them. In the frame every picture is a small solid block of its own colour, so a pixel
+// tells which picture lies on top there.
 
 #include "view/frame.hpp"
 
@@ -7,9 +8,14 @@
 #include "media/random.hpp"
 #include "media/sprites.hpp"
 #include "record/catalogue.hpp"
+#include "record/game_state.hpp"
+#include "rules/ball_height.hpp"
 #include "rules/board.hpp"
 #include "rules/menu.hpp"
+#include "rules/shards.hpp"
+#include "rules/snow.hpp"
 #include "support/fake_device.hpp"
+#include "support/game_driver.hpp"
 #include "support/media_files.hpp"
 #include "support/screen.hpp"
 #include "view/faces.hpp"
@@ -17,8 +23,173 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
 namespace game {
 namespace {
+
+// Whether the generator stands exactly `draws` draws after seed.
+bool drewExactly(std::uint32_t seed, int draws) {
+    const std::int32_t next = random(1000000);
+    seedRandom(seed);
+    for (int i = 0; i < draws; ++i) {
+        random(0);
+    }
+    return random(1000000) == next;
+}
+
+// Every trial draws, even while an expression runs (four trials, six with the noisy ones); the
+// first that succeeds wins, and a noisy one is heard while the sound is on.
+TEST(Faces, EveryTrialDrawsAndTheFirstThatSucceedsWins) {
+    struct Case {
+        std::int32_t noisy, soundOn, expression;
+        std::uint32_t lastsMs;
+        std::vector<std::int32_t> sounds;
+    };
+    for (const Case& c : {Case{0, 1, expression::kBlink, 333, {}},
+                          Case{1, 1, expression::kBurp, 500, {sound::kBurp}},
+                          Case{1, 0, expression::kBurp, 500, {}}}) {
+        test::prepareGame();
+        state.noisyFacesOn = c.noisy;
+        state.soundOn = c.soundOn;
+        seedRandom(5);
+        Cell cell{};
+        cell.expression = expression::kLookUp;
+        startExpressions(cell);
+        EXPECT_TRUE(drewExactly(5, c.noisy == 1 ? 6 : 4)) << c.noisy;
+        clearRandom(); // every draw is 0, so every trial succeeds
+        cell.expression = expression::kNone;
+        startExpressions(cell);
+        EXPECT_EQ(cell.expression, c.expression);
+        EXPECT_EQ(cell.expressionUntil, fake::dev.tick + c.lastsMs);
+        EXPECT_EQ(test::newSounds(), c.sounds);
+    }
+}
+
+TEST(Faces, ABlinkStartsWithAChanceOfTwoIn2501) {
+    test::prepareGame();
+    int blinks = 0;
+    for (int i = 0; i < 250100; ++i) {
+        Cell cell{};
+        startExpressions(cell);
+        blinks += cell.expression == expression::kBlink ? 1 : 0;
+    }
+    EXPECT_NEAR(blinks, 200, 50); // three in 2501 would give 300
+}
+
+TEST(Faces, ExpressionEndsOnceTheClockIsPastItsEndOrJumpedFarBeyond) {
+    const std::uint32_t end = 0xFFFFFFF0u + 4000; // across the wrap
+    // Weeks later an end looks like the past's future.
+    for (const auto& [now, ends] :
+         {std::pair{end, false}, std::pair{end + 1, true}, std::pair{end + (3u << 30), true}}) {
+        Cell cell{};
+        cell.expression = expression::kLookUp;
+        cell.expressionUntil = end;
+        expireExpression(cell, now);
+        EXPECT_EQ(cell.expression == expression::kNone, ends) << now;
+    }
+}
+
+TEST(Faces, ForcedFacesEndARunningExpressionForGood) {
+    Cell cell{};
+    cell.color = 1;
+    cell.expression = expression::kBlink;
+    EXPECT_EQ(chooseFace(cell, false), face::kFirstExpression + 2);
+    EXPECT_EQ(chooseFace(cell, true), face::kAfraid);
+    EXPECT_EQ(chooseFace(cell, false), face::kSmile);
+    cell.expression = expression::kLookUp;
+    cell.height = 4;
+    EXPECT_EQ(chooseFace(cell, true), face::kAahhh); // in the air wins over afraid
+    EXPECT_EQ(cell.expression, expression::kNone);
+    cell.height = 0;
+    cell.fallSpeed = -3;
+    EXPECT_EQ(chooseFace(cell, false), face::kAahhh);
+}
+
+TEST(BallHeight, SelectedBallHopsWithoutPauseAndANewBallFallsSeventeenFrames) {
+    resetGameState();
+    state.selectedCol = 2;
+    state.selectedRow = 3;
+    std::vector<float> heights;
+    for (int frame = 0; frame < 18; ++frame) {
+        animateBallHeight(2, 3);
+        heights.push_back(cellAt(2, 3).height);
+    }
+    EXPECT_EQ(heights, (std::vector<float>{4, 7.5f, 10.5f, 13, 15, 16.5f, 17.5f, 18, 18, 17.5f,
+                                           16.5f, 15, 13, 10.5f, 7.5f, 4, 0, 4}));
+    Cell& dropped = cellAt(5, 5);
+    dropped.height = 400.0f;
+    dropped.fallSpeed = 20.0f;
+    int frames = 0;
+    for (; frames < 100 && (dropped.height != 0 || dropped.fallSpeed != 0); ++frames) {
+        animateBallHeight(5, 5);
+    }
+    EXPECT_EQ(frames, 17);
+    animateBallHeight(5, 5); // at rest and not selected: stays down
+    EXPECT_EQ(dropped.height + dropped.fallSpeed, 0.0f);
+}
+
+TEST(Shards, BurstStepTakesTheFirstMarkedBallInScanOrderAndAppendsItsShards) {
+    resetGameState();
+    seedRandom(9);
+    burstStep(); // nothing marked: nothing happens
+    EXPECT_EQ(state.score, 0);
+    listInsert(state.shards)->color = 7;
+    listReset(state.shards); // the cursor before the first: a plain insert would go in front
+    for (const auto& [col, row, color] : {std::array{6, 1, 3}, std::array{2, 2, 5}}) {
+        cellAt(col, row).color = color;
+        cellAt(col, row).bursting = 1;
+    }
+    burstStep();
+    EXPECT_EQ(cellAt(6, 1).color + cellAt(6, 1).bursting, 0);
+    EXPECT_EQ(cellAt(2, 2).color, 5);
+    EXPECT_EQ(state.score, 5);
+    ASSERT_EQ(listSize(state.shards), 12u);
+    EXPECT_EQ(state.shards.first->data.color, 7);
+    const ScreenPoint o = squareOrigin(6, 1);
+    for (const ListElement<Shard>* e = state.shards.first->next; e != nullptr; e = e->next) {
+        const Shard& s = e->data;
+        EXPECT_EQ(s.color, 3);
+        EXPECT_TRUE(s.x >= static_cast<float>(o.x) && s.x <= static_cast<float>(o.x + 40) &&
+                    s.y >= static_cast<float>(o.y) && s.y <= static_cast<float>(o.y + 40));
+        EXPECT_TRUE(s.angle >= 0 && s.angle <= 360 && s.speed >= 15 && s.speed <= 40);
+    }
+}
+
+TEST(Shards, ShardFliesInItsDirectionInTheGamesDegreesAndIsRemovedOffScreen) {
+    resetGameState();
+    *listInsert(state.shards) = {630.0f, 200.0f, 0, 20, 1}; // angle 0: straight right, out
+    moveShards();
+    EXPECT_EQ(listSize(state.shards), 0u);
+    Shard& down = *listInsert(state.shards);
+    down = {100.0f, 100.0f, 90, 15, 1}; // 90 / 57 radians: mostly down, a little left
+    moveShards();
+    ASSERT_EQ(listSize(state.shards), 1u);
+    EXPECT_NEAR(down.x, 100.0f + 15.0f * std::cos(90.0f / 57.0f), 1e-4);
+    EXPECT_NEAR(down.y, 100.0f + 15.0f * std::sin(90.0f / 57.0f), 1e-4);
+}
+
+TEST(Snow, WithSnowOffEveryFlakeWaitsBelowTheScreenUntilSwitchedOn) {
+    resetGameState();
+    seedRandom(3);
+    const auto allAt = [](float y) {
+        return std::all_of(state.snow.begin(), state.snow.end(),
+                           [y](const Snowflake& f) { return f.y == y; });
+    };
+    initSnow();
+    restartSnow(); // 490 is not below 490: a flake there stays parked
+    EXPECT_TRUE(allAt(490.0f));
+    moveSnow();
+    moveSnow();
+    ASSERT_TRUE(allAt(500.0f));
+    state.snowOn = 1;
+    restartSnow();
+    for (const Snowflake& f : state.snow) {
+        EXPECT_TRUE(f.y <= 0 && f.y >= -200 && f.x >= -100 && f.x <= 640) << f.x << "," << f.y;
+    }
+}
 
 constexpr std::uint32_t colorOf(SpriteId id) {
     return 0x200000u + static_cast<std::uint32_t>(id);
@@ -57,15 +228,6 @@ protected:
     static std::uint32_t pixel(int x, int y) {
         return display.backBuffer.pixels[static_cast<std::size_t>(y * 640 + x)] & 0xFFFFFFu;
     }
-    // Whether renderFrame drew exactly `draws` random numbers.
-    static bool drewExactly(int draws) {
-        const std::int32_t next = random(1000000);
-        seedRandom(11);
-        for (int i = 0; i < draws; ++i) {
-            random(0);
-        }
-        return random(1000000) == next;
-    }
 };
 
 TEST_F(Frame, BallsWearTheirFacesAboveTheirSquaresAndRiseWithTheirHeight) {
@@ -73,7 +235,7 @@ TEST_F(Frame, BallsWearTheirFacesAboveTheirSquaresAndRiseWithTheirHeight) {
     cellAt(4, 4).expression = expression::kBlink;
     const ScreenPoint o = squareOrigin(4, 4); // ball anchor (x + 15, y - 12)
     renderFrame();
-    EXPECT_TRUE(drewExactly(0)); // a quiet board draws no random numbers
+    EXPECT_TRUE(drewExactly(11, 0)); // a quiet board draws no random numbers
     EXPECT_EQ(fake::dev.presents, 1);
     EXPECT_EQ(pixel(o.x + 15, o.y - 12), colorOf(sprite::kFirstFace + expression::kBlink + 2));
     EXPECT_EQ(pixel(o.x + 25, o.y - 2), colorOf(ballSprite(2)));
@@ -89,30 +251,17 @@ TEST_F(Frame, BallsWearTheirFacesAboveTheirSquaresAndRiseWithTheirHeight) {
 TEST_F(Frame, PointedBallTremblesWithTwoDrawsAndLosesItsExpressionUnlessSelected) {
     state.hoverCol = state.hoverRow = 3;
     renderFrame(); // an empty pointed square trembles too, unseen
-    EXPECT_TRUE(drewExactly(2));
+    EXPECT_TRUE(drewExactly(11, 2));
     cellAt(3, 3).color = 1;
     cellAt(3, 3).expression = expression::kBlink;
     state.selectedCol = state.selectedRow = 3;
     seedRandom(11);
     renderFrame();
-    EXPECT_TRUE(drewExactly(0));
+    EXPECT_TRUE(drewExactly(11, 0));
     EXPECT_EQ(cellAt(3, 3).expression, expression::kBlink);
     state.selectedCol = state.selectedRow = -1;
     renderFrame();
     EXPECT_EQ(cellAt(3, 3).expression, expression::kNone);
-}
-
-TEST_F(Frame, EveryShardPicksItsPictureAndTheBurstComesAfterTheFlip) {
-    for (int i = 0; i < 3; ++i) {
-        listInsert(state.shards)->color = 1;
-    }
-    cellAt(0, 0).color = 4;
-    cellAt(0, 0).bursting = 1;
-    renderFrame();
-    EXPECT_TRUE(drewExactly(3 + 11 * 4)); // 3 pictures, then 11 new shards of 4 draws each
-    EXPECT_EQ(fake::dev.presents, 1);
-    EXPECT_EQ(cellAt(0, 0).color, 0);
-    EXPECT_EQ(state.score, 5);
 }
 
 TEST_F(Frame, BobAngleRunsFromTenToThreeHundredSixtyAndAround) {
@@ -139,11 +288,6 @@ TEST_F(Frame, PreviewAndUndoButtonShowOnlyWhileTheyMeanSomething) {
 }
 
 TEST_F(Frame, TabCaptionsFollowTheSettingsOnceTheTabHasSlidTwentyPixelsOut) {
-    const char* const levels[] = {"   Einfach", "      Mittel", "   Schwer", "Grausam"};
-    for (int level = 1; level <= 4; ++level) {
-        state.difficulty = level;
-        EXPECT_EQ(menuStateText(2), levels[level - 1]);
-    }
     state.gameRunning = 1;
     state.soundOn = 0;
     state.snowOn = 1;

@@ -1,0 +1,210 @@
+// The rules played through the real main-loop pass: rows, moves, new balls, undo and the menu,
+// each a table of scenarios (see support/scenario.hpp).
+
+#include "record/game_state.hpp"
+#include "support/fake_device.hpp"
+#include "support/game_driver.hpp"
+#include "support/scenario.hpp"
+
+namespace game::test {
+namespace {
+
+using Board = std::array<const char*, kBoardSize>;
+
+// Four reds across row 4 and a fifth below the gap at (4, 4); a green ball in the corner.
+constexpr Board kAcross = {".........", ".........", ".........", ".........", "rrrr.....",
+                           ".........", "....r....", ".........", "g........"};
+// Five reds across the top row.
+constexpr Board kTopRow = {"rrrrr....", ".........", ".........", ".........", ".........",
+                           ".........", ".........", ".........", "........g"};
+// A red ball in the top left corner, a wall of blue balls around (8, 8).
+constexpr Board kCornerAndWall = {"r........", ".........", ".........", ".........", ".........",
+                                  ".........", ".........", ".......bb", ".......b."};
+// Long walks, so that the two clicks of another move (each waiting out the click lock-out) fall
+// inside them: red walks 16 steps to (8, 8); (0, 8) is walled in.
+constexpr Board kLongWalk = {"r........", ".........", ".........", ".........", ".........",
+                             ".........", ".........", "b...g....", ".b......."};
+constexpr Board kEmpty = {".........", ".........", ".........", ".........", ".........",
+                          ".........", ".........", ".........", "........."};
+// Fillers everywhere but three squares.
+constexpr Board kThreeFree = {".########", "#########", "#########", "#########", "####.####",
+                              "#########", "#########", "#########", "########."};
+
+class Play : public ::testing::TestWithParam<Scenario> {};
+TEST_P(Play, Runs) {
+    runScenario(GetParam());
+}
+
+// The ball from (4, 6) completes two lines of five at (4, 4): nine balls, two bursts.
+constexpr const char* kCross = "send 4,6 4,4; settle; explode=2 score=45 balls=1";
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Play,
+    ::testing::Values(Scenario{"lines across and down",
+                               kCross,
+                               {"....r....", "....r....", "....r....", "....r....", "rrrr.....",
+                                ".........", "....r....", ".........", "........g"}},
+                      Scenario{"lines down and up to the right",
+                               kCross,
+                               {"r.......r", ".r.....r.", "..r...r..", "...r.r...", ".........",
+                                ".........", "....r....", ".........", "........g"}},
+                      Scenario{"four are no row and new balls drop",
+                               "send 4,6 4,4; settle; score=0 explode=0 balls=8",
+                               {".........", ".........", ".........", ".........", "rrr......",
+                                ".........", "....r....", ".........", "........g"}},
+                      Scenario{"a line of six is taken twice and scores thirty",
+                               "send 4,6 4,4; settle; explode=2 score=30",
+                               {".........", ".........", ".........", ".........", "rrrr.r...",
+                                ".........", "....r....", ".........", "........g"}},
+                      Scenario{"each drawn frame bursts one marked ball, the first in scan order",
+                               "rows; rowsfound=1; frame; 0,0=. 1,0=r balls=5 score=5; frame; "
+                               "1,0=. 2,0=r balls=4; frame 3; balls=1 score=25",
+                               kTopRow},
+                      Scenario{"balls still marked at the next search vanish without points",
+                               "rows; rowsfound=1; rows; rowsfound=0 balls=1 score=0", kTopRow}),
+    scenarioName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Moves, Play,
+    ::testing::Values(
+        Scenario{"an empty square does nothing; a ball is selected, hops, and stays selected",
+                 "click 4,4; walking=0 moves=0 sounds=; click 0,0; sel=0,0 sounds=pick; frame; "
+                 "hop=1; click 0,0; sel=0,0 sounds=pick,pick",
+                 kCornerAndWall},
+        Scenario{"a refused move changes nothing but the selection",
+                 "send 0,0 8,8; sounds=pick,noway moves=0 walking=0 sel=none; run 500; "
+                 "board=start",
+                 kCornerAndWall},
+        Scenario{"a walk takes a step every 50 ms",
+                 "send 0,0 4,0; run 140; walking=1; run 60; walking=0 4,0=r 0,0=. moves=1",
+                 kCornerAndWall},
+        Scenario{"a move without a row drops the first preview colours",
+                 "send 0,0 0,1; settle; balls=7 #r=1 #b=4 #g=1 #y=1 sel=none airborne=3",
+                 kCornerAndWall},
+        Scenario{"a refused move during a walk leaves the walk on its path",
+                 "send 0,0 8,8; send 4,7 0,8; walking=1 moves=1 sounds=pick,pick,noway; settle; "
+                 "#r=1 8,8=r 0,8=. balls=7",
+                 kLongWalk},
+        Scenario{"a new move during a walk leaves the first ball where it stands",
+                 "send 0,0 8,8; click 4,7; run 340; click 4,6; settle; 4,6=g 8,8=. #r=1 moves=2",
+                 kLongWalk},
+        Scenario{
+            "a square is pointed at within 19 pixels across and 13 up or down of its middle",
+            "pointsq 4,4 19,0; pass; hover=4,4; pointsq 4,4 -19,0; pass; hover=4,4; pointsq 4,4 "
+            "0,-13; pass; hover=4,4; pointsq 4,4 0,13; pass; hover=4,4; pointsq 4,4 20,0; "
+            "pass; hover=none; pointsq 4,4 0,-14; pass; hover=none",
+            kCornerAndWall},
+        Scenario{"the right button or a click beside the board drops the selection",
+                 "click 0,0; rclick 0,0; sel=none 0,0=r; click 0,0; at 620,20; sel=none",
+                 kCornerAndWall},
+        Scenario{"a click on a tab reaching over the board never reaches the board",
+                 "click 0,0; point 5,320; run 300; point 70,320; pass; hover=0,8; at 70,320; "
+                 "page=2 walking=0 sel=0,0",
+                 kCornerAndWall},
+        Scenario{"an ended game pauses the walk and a new game cancels it",
+                 "send 0,0 8,0; run 60; let running=0; run 500; walking=1 2,0=r; tab 0; "
+                 "running=1 balls=3; run 1000; walking=0 balls=3",
+                 kCornerAndWall},
+        Scenario{"a walk whose next square is taken stops instead of losing a ball",
+                 "send 0,0 0,3; run 20; put 0,2 p; run 300; walking=0 balls=5", kCornerAndWall}),
+    scenarioName);
+
+INSTANTIATE_TEST_SUITE_P(
+    NewBalls, Play,
+    ::testing::Values(
+        Scenario{"a new game at Einfach drops two falling balls",
+                 "let difficulty=1; tab 0; running=1 balls=2 airborne=2 score=0 moves=0"},
+        Scenario{"a new game at Grausam drops five falling balls",
+                 "let difficulty=4; tab 0; running=1 balls=5 airborne=5 score=0 moves=0"},
+        Scenario{"a drop places the preview colours",
+                 "next 3,5,7,2,2; drop; balls=3 #g=1 #p=1 #s=1", kEmpty},
+        Scenario{"the drop that fills the board ends the game; the tenth row's score asks no name",
+                 "let moves=1 score=10; drop; balls=81 running=0 moves=0 entry=0", kThreeFree},
+        Scenario{"four free squares take three balls and the game goes on",
+                 "put 2,6 .; drop; balls=80 running=1", kThreeFree},
+        Scenario{"fewer free squares than balls take the first preview colours",
+                 "let difficulty=4; put 4,4 b; next 1,1,4,4,4; drop; 0,0=r 8,8=r running=0",
+                 kThreeFree},
+        Scenario{"game over with one point more asks for a name",
+                 "let score=11; drop; running=0 entry=1", kThreeFree},
+        Scenario{"game over comes before the bursts, whose points still count",
+                 "next 1,1,1,1,1; drop; rowsfound=1 running=0 entry=0; frame 6; score=25",
+                 {"rrrr.####", "#########", "#########", "#########", "#########", "#########",
+                  "#########", "########.", "########."}},
+        Scenario{"a ball whose draws never find a free square is left out",
+                 "put 0,0 y; zero; drop; balls=1 0,0=y", kEmpty}),
+    scenarioName);
+
+INSTANTIATE_TEST_SUITE_P(
+    Undo, Play,
+    ::testing::Values(
+        Scenario{"the button from 582,443 on takes back the move and its new balls",
+                 "send 0,8 1,8; settle; balls=9; at 581,460; moves=1; at 600,442; moves=1; quiet; "
+                 "at 582,443; board=start moves=0 sounds=menu",
+                 kAcross},
+        Scenario{"after a refused attempt it restores the board of that attempt",
+                 "send 0,8 1,8; settle; put 0,0 .; put 1,0 p; put 0,1 p; save; send 1,8 0,0; "
+                 "moves=1; undo; board=saved moves=0",
+                 kAcross},
+        Scenario{"during the bursts it cancels the rest and takes back their points",
+                 "let score=40; send 4,6 4,4; run 200; frame 2; ctrl Y; score=40 board=start; "
+                 "run 300; score=40 board=start",
+                 kAcross},
+        Scenario{"during a walk it ends the walk without a drop",
+                 "send 0,8 8,8; run 100; walking=1; undo; walking=0; run 1000; board=start",
+                 kAcross},
+        Scenario{"an ended game has no button, but held Ctrl+Z undoes once",
+                 "send 0,8 1,8; settle; tab 0; running=0; undo; moves=1; quiet; down ctrl; "
+                 "down Z; run 200; up Z; up ctrl; board=start sounds=menu",
+                 kAcross},
+        Scenario{"a selected ball whose square it empties is deselected; a second does nothing",
+                 "send 0,8 1,8; settle; click 1,8; sel=1,8; ctrl Z; sel=none board=start; quiet; "
+                 "undo; key Z; ctrl Z; ctrl Y; board=start sounds=",
+                 kAcross}),
+    scenarioName);
+
+// Tab i rests at y = 40, 85, 155, 200, 245, 315, 360, 430; its visible edge is x 0..9.
+INSTANTIATE_TEST_SUITE_P(
+    Menu, Play,
+    ::testing::Values(
+        Scenario{"a tab slides out in fourteen passes and back in forty-five",
+                 "point 5,220; pass 13; tab3=-4; pass; tab3=0; point 320,240; pass 44; "
+                 "tab3=-132; pass; tab3=-134"},
+        Scenario{"a rested tab is pointed at over its ten visible columns, between its edges",
+                 "point 10,60; pass; tab0=-134; point 5,80; pass; tab0=-134; point 5,40; pass; "
+                 "tab0=-134; point 9,41; pass; tab0=-124; point 0,79; pass; tab0=-114"},
+        Scenario{"the opening sound plays once per tab",
+                 "point 5,220; pass 3; sounds=open; quiet; point 5,265; run 300; sounds=open"},
+        Scenario{"a page slides in and a click on it closes it and nothing else",
+                 "tab 1; page=1 overlayx=640; pass 11; overlayx=200; pass; overlayx=160; "
+                 "put 4,4 r; let selcol=4 selrow=4; quiet; at 360,300; page=0 sel=4,4 "
+                 "sounds=menu; pass 11; overlayx=600; pass; overlayx=640"},
+        Scenario{"a click beside the page leaves it open; another tab replaces it",
+                 "tab 5; run 200; at 600,100; page=2; tab 6; page=3"},
+        Scenario{"the game tab starts a game and ends it keeping the board",
+                 "tab 0; running=1; save; let moves=1; tab 0; running=0 board=saved moves=1 "
+                 "entry=0"},
+        Scenario{"the difficulty cycles both ways, only between games",
+                 "tab 2; difficulty=3; tab 2; tab 2; difficulty=1; tab 2; difficulty=2; rtab 2; "
+                 "difficulty=1; rtab 2; difficulty=4; tab 0; quiet; tab 2; rtab 2; difficulty=4 "
+                 "noway=2"},
+        Scenario{"switching the sound off is heard, on is not; the snow tab switches the snow",
+                 "tab 3; soundon=0 sounds=menu,open; quiet; tab 3; soundon=1 sounds=; tab 4; "
+                 "snowon=0; tab 4; snowon=1"},
+        Scenario{"the end tab ends the program", "tab 7; quit=1 ended=1"}),
+    scenarioName);
+
+TEST(MenuActions, EndTabEndsThePassWithoutSleepOrFrame) {
+    prepareGame();
+    pointAt({5, 450});
+    runFor(100);
+    const std::uint32_t slept = fake::dev.sleptMs;
+    const std::int32_t bob = state.bobAngle;
+    fake::pressButton(0);
+    EXPECT_FALSE(pass());
+    EXPECT_EQ(fake::dev.sleptMs, slept);
+    EXPECT_EQ(state.bobAngle, bob);
+}
+
+} // namespace
+} // namespace game::test
