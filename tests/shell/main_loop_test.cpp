@@ -5,7 +5,6 @@
 #include "rules/board.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
-#include "support/scenario.hpp"
 
 #include <gtest/gtest.h>
 
@@ -151,22 +150,6 @@ TEST(MainLoop, EscapeOrAClosedWindowEndsTheLoopAtOnceWithoutSleeping) {
     fake::dev.closeRequested = true;
     EXPECT_FALSE(mainLoopPass());
 }
-
-class HotKeys : public ::testing::TestWithParam<test::Scenario> {};
-TEST_P(HotKeys, Play) {
-    test::runScenario(GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Scenarios, HotKeys,
-    ::testing::Values(test::Scenario{"ctrl+F toggles the frame rate once per hold",
-                                     "down ctrl; down F; run 200; showfps=1; up F; pass; down F; "
-                                     "run 200; showfps=0"},
-                      test::Scenario{"ctrl+S toggles the noisy faces, right ctrl does not count",
-                                     "down rctrl; down S; run 100; noisy=0; down ctrl; run 100; "
-                                     "noisy=1"},
-                      test::Scenario{"escape ends the game", "key esc; ended=1"}),
-    test::scenarioName);
 
 } // namespace
 } // namespace game

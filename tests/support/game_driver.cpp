@@ -13,10 +13,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace game::test {
 namespace {
 
 std::size_t soundsSeen = 0;
+bool ended = false; // the loop has ended: passes do nothing more
+
+// Passes until done() holds; a game that never gets there fails the test instead of hanging it.
+template <typename Done> void passUntil(Done done, const char* what) {
+    for (int i = 0; !done(); ++i) {
+        if (i == kPassLimit || ended) {
+            ADD_FAILURE() << "the game never got " << what;
+            return;
+        }
+        pass();
+    }
+}
 
 } // namespace
 
@@ -34,6 +48,7 @@ void prepareGame(std::uint32_t seed) {
     state.selectedCol = -1;
     state.selectedRow = -1;
     soundsSeen = 0;
+    ended = false;
 }
 
 void prepareBoard(const std::array<const char*, kBoardSize>& rows,
@@ -47,18 +62,12 @@ void prepareBoard(const std::array<const char*, kBoardSize>& rows,
 }
 
 bool pass() {
-    return mainLoopPass();
+    ended = ended || !mainLoopPass();
+    return !ended;
 }
 
-// Passes until done() holds; a game that never gets there fails the test instead of hanging it.
-template <typename Done> void passUntil(Done done, const char* what) {
-    for (int i = 0; !done(); ++i) {
-        if (i == kPassLimit) {
-            ADD_FAILURE() << "the game never got " << what;
-            return;
-        }
-        pass();
-    }
+bool gameEnded() {
+    return ended;
 }
 
 void runFor(std::uint32_t ms) {
@@ -100,18 +109,13 @@ void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, st
 }
 
 void runUntilSettled() {
-    auto busy = [] {
-        if (state.ballMoving == 1) {
-            return true;
-        }
-        for (const Cell& cell : state.board) {
-            if (cell.bursting == 1) {
-                return true;
-            }
-        }
-        return false;
-    };
-    passUntil([&] { return !busy(); }, "to rest");
+    passUntil(
+        [] {
+            return state.ballMoving == 0 &&
+                   std::none_of(state.board.begin(), state.board.end(),
+                                [](const Cell& c) { return c.bursting == 1; });
+        },
+        "to rest");
 }
 
 void tapKey(int code) {
@@ -131,11 +135,8 @@ std::vector<std::int32_t> newSounds() {
 }
 
 int ballCount() {
-    int count = 0;
-    for (const Cell& cell : state.board) {
-        count += cell.color != 0 ? 1 : 0;
-    }
-    return count;
+    return static_cast<int>(std::count_if(state.board.begin(), state.board.end(),
+                                          [](const Cell& c) { return c.color != 0; }));
 }
 
 } // namespace game::test

@@ -23,8 +23,10 @@ void prepareGame(std::uint32_t seed = 1);
 void prepareBoard(const std::array<const char*, kBoardSize>& rows,
                   std::array<std::int32_t, 5> next = {1, 1, 1, 1, 1});
 
-// One pass of the main loop; false once the program is to end.
+// One pass of the main loop; false once the program is to end, and from then on no more passes
+// run (waits for a state fail).
 bool pass();
+bool gameEnded();
 
 // Passes until the clock has moved on by at least ms.
 void runFor(std::uint32_t ms);

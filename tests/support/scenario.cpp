@@ -21,11 +21,11 @@ namespace {
 
 // Actions:
 //   click c,r | rclick c,r | send c,r c,r   left or right click on squares, a whole move
-//   at x,y | rat x,y | point x,y            left or right click at a point, or only point there
+//   at x,y | point x,y                      left click at a point, or only point there
 //   pointsq c,r dx,dy                       point beside the middle of a square's top face
 //   tab i | rtab i | undo                   click on a rested menu tab, or on the Undo button
-//   key K | ctrl K | down K | up K | type W a key tapped (with Left Ctrl), held, let go; letters
-//                                           typed ('_' a space)
+//   key K [n] | hold K ms | ctrl K [ms]     a key tapped n times; held for ms (with Left Ctrl)
+//   down K | up K | type W                  a key held, let go; letters typed ('_' a space)
 //   pass [n] | run ms | frame [n] | settle  main-loop passes; settle: until no ball walks or
 //                                           waits to burst
 //   let field=value ... | put c,r x | next a,b,...   the state as a test sets it
@@ -43,14 +43,10 @@ const std::map<std::string, std::int32_t GameState::*> kFields = {
     {"walking", &GameState::ballMoving},    {"running", &GameState::gameRunning},
     {"page", &GameState::overlayPage},      {"difficulty", &GameState::difficulty},
     {"entry", &GameState::nameEntryActive}, {"soundon", &GameState::soundOn},
-    {"snowon", &GameState::snowOn},         {"fps", &GameState::framesPerSecond},
-    {"showfps", &GameState::showFps},       {"noisy", &GameState::noisyFacesOn},
-    {"overlayx", &GameState::overlayX},     {"rowsfound", &GameState::rowsFound},
-    {"frame", &GameState::frameTick},       {"click", &GameState::leftClick},
-    {"rclick", &GameState::rightClick},     {"quit", &GameState::quitRequested},
-    {"tries", &GameState::dropTries},       {"mousex", &GameState::mouseX},
-    {"mousey", &GameState::mouseY},         {"selcol", &GameState::selectedCol},
-    {"selrow", &GameState::selectedRow},
+    {"snowon", &GameState::snowOn},         {"showfps", &GameState::showFps},
+    {"noisy", &GameState::noisyFacesOn},    {"overlayx", &GameState::overlayX},
+    {"rowsfound", &GameState::rowsFound},   {"quit", &GameState::quitRequested},
+    {"selcol", &GameState::selectedCol},    {"selrow", &GameState::selectedRow},
 };
 
 const std::map<std::string, std::int32_t> kSoundNames = {
@@ -60,10 +56,22 @@ const std::map<std::string, std::int32_t> kSoundNames = {
 };
 
 const std::map<std::string, KeyCode> kKeyNames = {
-    {"esc", key::kEscape},  {"back", key::kBackspace},
-    {"enter", key::kEnter}, {"kpenter", key::kKeypadEnter},
-    {"space", key::kSpace}, {"ctrl", key::kLeftCtrl},
+    {"esc", key::kEscape},
+    {"back", key::kBackspace},
+    {"enter", key::kEnter},
+    {"kpenter", key::kKeypadEnter},
+    {"ctrl", key::kLeftCtrl},
     {"rctrl", 0x9D},
+    {"_", key::kSpace},
+    {"f1", key::kF1},
+    {"up", key::kUp},
+    {"down", key::kDown},
+    {"left", key::kLeft},
+    {"right", key::kRight},
+    {"kpup", key::kKeypadUp},
+    {"kpdown", key::kKeypadDown},
+    {"kpleft", key::kKeypadLeft},
+    {"kpright", key::kKeypadRight},
 };
 
 constexpr KeyCode kLetters[26] = {key::kA, key::kB, key::kC, key::kD, key::kE, key::kF, key::kG,
@@ -84,33 +92,39 @@ std::vector<std::string> split(const std::string& text, char by) {
     return parts;
 }
 
-std::vector<int> numbers(const std::string& text) {
-    std::vector<int> out;
-    for (const std::string& part : split(text, ',')) {
-        out.push_back(std::stoi(part));
-    }
-    return out;
-}
-
 ScreenPoint pointOf(const std::string& text) {
-    const std::vector<int> n = numbers(text);
-    return {n.at(0), n.at(1)};
+    const std::vector<std::string> n = split(text, ',');
+    return {std::stoi(n.at(0)), std::stoi(n.at(1))};
 }
 
 KeyCode keyOf(const std::string& name) {
-    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
-        return kLetters[name[0] - 'A'];
-    }
-    return kKeyNames.at(name);
+    return name.size() == 1 && name != "_" ? kLetters[name[0] - 'A'] : kKeyNames.at(name);
 }
 
-ScreenPoint tabPoint(int index) {
-    return {5, state.menu.at(static_cast<std::size_t>(index)).y + 20};
+void hold(KeyCode code, int ms) {
+    fake::pressKey(code);
+    pass();
+    runFor(static_cast<std::uint32_t>(ms));
+    fake::releaseKey(code);
+    pass();
+}
+
+std::string squareText(std::int32_t col, std::int32_t row) {
+    return col == -1 ? "none" : std::to_string(col) + "," + std::to_string(row);
+}
+
+std::string underscored(std::string text) {
+    std::replace(text.begin(), text.end(), ' ', '_');
+    return text;
+}
+
+template <typename Test> std::string countCells(Test test) {
+    return std::to_string(std::count_if(state.board.begin(), state.board.end(), test));
 }
 
 class Runner {
 public:
-    explicit Runner(const Scenario& scenario) : scenario_(scenario) {
+    explicit Runner(const Scenario& scenario) {
         if (scenario.board[0] != nullptr) {
             prepareBoard(scenario.board, {2, 3, 4, 5, 6});
         } else {
@@ -119,121 +133,84 @@ public:
         start_ = boardPicture();
     }
 
-    void run() {
-        for (const std::string& command : split(scenario_.script, ';')) {
+    void run(const std::string& script) {
+        for (const std::string& command : split(script, ';')) {
             const std::vector<std::string> words = split(command, ' ');
-            if (words.front().find('=') != std::string::npos) {
-                for (const std::string& check : words) {
-                    verify(command, check);
-                }
-            } else if (!act(words)) {
-                ADD_FAILURE() << scenario_.name << ": unknown command \"" << command << "\"";
-                return;
+            if (words.front().find('=') == std::string::npos) {
+                act(words);
+                continue;
+            }
+            for (const std::string& check : words) {
+                const std::size_t eq = check.find('=');
+                EXPECT_EQ(value(check.substr(0, eq), check.substr(eq + 1)), check.substr(eq + 1))
+                    << "at \"" << command << "\": " << check.substr(0, eq);
             }
         }
     }
 
 private:
-    void passes(int n) {
-        for (int i = 0; i < n && !ended_; ++i) {
-            ended_ = !pass();
-        }
-    }
-
-    // Passes until done() holds; a scenario that never gets there fails instead of hanging.
-    template <typename Done> void passUntil(Done done, const std::string& what) {
-        for (int i = 0; !done(); ++i) {
-            if (i == kPassLimit || ended_) {
-                ADD_FAILURE() << scenario_.name << ": never " << what;
-                return;
-            }
-            passes(1);
-        }
-    }
-
-    void click(ScreenPoint at, int button) {
-        passUntil([] { return deadlinePassed(state.clickLockUntil, fake::dev.tick); },
-                  "out of the click lock-out");
-        pointAt(at);
-        fake::pressButton(button);
-        fake::releaseButton(button);
-        passes(1);
-    }
-
-    void tap(KeyCode code) {
-        fake::pressKey(code);
-        passes(1);
-        fake::releaseKey(code);
-        passes(1);
-    }
-
-    bool act(const std::vector<std::string>& w) {
+    void act(const std::vector<std::string>& w) {
         const std::string& verb = w[0];
         const std::string arg = w.size() > 1 ? w[1] : "";
+        // The number in word i, or none when there is no such word.
+        const auto number = [&w](std::size_t i, int none) {
+            return w.size() > i ? std::stoi(w[i]) : none;
+        };
         if (verb == "click" || verb == "rclick") {
-            const ScreenPoint sq = pointOf(arg);
-            click(squarePoint(sq.x, sq.y), verb == "click" ? 0 : 1);
+            clickAt(squarePoint(pointOf(arg).x, pointOf(arg).y), verb == "click" ? 0 : 1);
         } else if (verb == "send") {
-            const ScreenPoint from = pointOf(arg);
-            const ScreenPoint to = pointOf(w.at(2));
-            click(squarePoint(from.x, from.y), 0);
-            click(squarePoint(to.x, to.y), 0);
-        } else if (verb == "at" || verb == "rat") {
-            click(pointOf(arg), verb == "at" ? 0 : 1);
+            sendBall(pointOf(arg).x, pointOf(arg).y, pointOf(w.at(2)).x, pointOf(w.at(2)).y);
+        } else if (verb == "at") {
+            clickAt(pointOf(arg));
         } else if (verb == "point") {
             pointAt(pointOf(arg));
         } else if (verb == "pointsq") {
-            const ScreenPoint sq = pointOf(arg);
-            const ScreenPoint by = pointOf(w.at(2));
-            const ScreenPoint middle = squarePoint(sq.x, sq.y);
-            pointAt({middle.x + by.x, middle.y + by.y});
+            const ScreenPoint middle = squarePoint(pointOf(arg).x, pointOf(arg).y);
+            pointAt({middle.x + pointOf(w.at(2)).x, middle.y + pointOf(w.at(2)).y});
         } else if (verb == "tab" || verb == "rtab") {
-            click(tabPoint(std::stoi(arg)), verb == "tab" ? 0 : 1);
+            clickAt({5, state.menu.at(static_cast<std::size_t>(number(1, 1))).y + 20},
+                    verb == "tab" ? 0 : 1);
         } else if (verb == "undo") {
-            click({600, 460}, 0);
+            clickAt({600, 460});
         } else if (verb == "key") {
-            tap(keyOf(arg));
+            for (int i = 0; i < number(2, 1); ++i) {
+                hold(keyOf(arg), 0);
+            }
+        } else if (verb == "hold") {
+            hold(keyOf(arg), number(2, 0));
         } else if (verb == "ctrl") {
             fake::pressKey(key::kLeftCtrl);
-            tap(keyOf(arg));
+            hold(keyOf(arg), number(2, 0));
             fake::releaseKey(key::kLeftCtrl);
         } else if (verb == "down" || verb == "up") {
             (verb == "down" ? fake::pressKey : fake::releaseKey)(keyOf(arg));
         } else if (verb == "type") {
             for (const char c : arg) {
-                tap(c == '_' ? key::kSpace : kLetters[c - 'A']);
+                hold(keyOf(std::string(1, c)), 0);
             }
         } else if (verb == "pass") {
-            passes(arg.empty() ? 1 : std::stoi(arg));
+            for (int i = 0; i < number(1, 1); ++i) {
+                pass();
+            }
         } else if (verb == "run") {
-            const std::uint32_t until = fake::dev.tick + static_cast<std::uint32_t>(std::stoi(arg));
-            passUntil([until] { return static_cast<std::int32_t>(fake::dev.tick - until) >= 0; },
-                      "past " + arg + " ms");
+            runFor(static_cast<std::uint32_t>(number(1, 1)));
         } else if (verb == "frame") {
-            for (int i = 0; i < (arg.empty() ? 1 : std::stoi(arg)); ++i) {
-                passes(1);
-                passUntil([] { return state.frameTick == 1; }, "at a frame");
+            for (int i = 0; i < number(1, 1); ++i) {
+                runFrame();
             }
         } else if (verb == "settle") {
-            passUntil(
-                [] {
-                    return state.ballMoving == 0 &&
-                           std::none_of(state.board.begin(), state.board.end(),
-                                        [](const Cell& c) { return c.bursting == 1; });
-                },
-                "settled");
+            runUntilSettled();
         } else if (verb == "let") {
             for (std::size_t i = 1; i < w.size(); ++i) {
                 const std::size_t eq = w[i].find('=');
                 state.*kFields.at(w[i].substr(0, eq)) = std::stoi(w[i].substr(eq + 1));
             }
         } else if (verb == "put") {
-            const ScreenPoint sq = pointOf(arg);
-            cellAt(sq.x, sq.y).color = colorOfChar(w.at(2)[0]);
+            cellAt(pointOf(arg).x, pointOf(arg).y).color = colorOfChar(w.at(2)[0]);
         } else if (verb == "next") {
-            const std::vector<int> colors = numbers(arg);
+            const std::vector<std::string> colors = split(arg, ',');
             for (std::size_t i = 0; i < colors.size(); ++i) {
-                state.nextColors.at(i) = colors[i];
+                state.nextColors.at(i) = std::stoi(colors[i]);
             }
         } else if (verb == "drop") {
             dropNewBalls();
@@ -246,9 +223,8 @@ private:
         } else if (verb == "quiet") {
             soundsFrom_ = fake::dev.played.size();
         } else {
-            return false;
+            ADD_FAILURE() << "unknown action \"" << verb << "\"";
         }
-        return true;
     }
 
     std::vector<std::string> soundsSince() const {
@@ -262,94 +238,77 @@ private:
         return names;
     }
 
-    static std::string underscored(std::string text) {
-        std::replace(text.begin(), text.end(), ' ', '_');
-        return text;
-    }
-
-    static std::string squareText(std::int32_t col, std::int32_t row) {
-        return col == -1 ? "none" : std::to_string(col) + "," + std::to_string(row);
-    }
-
-    void verify(const std::string& command, const std::string& check) {
-        const std::size_t eq = check.find('=');
-        const std::string field = check.substr(0, eq);
-        const std::string want = check.substr(eq + 1);
-        std::string got;
+    // The value of a checked field as the check writes it; want picks the row of a row check.
+    std::string value(const std::string& field, const std::string& want) const {
         if (kFields.count(field) != 0) {
-            got = std::to_string(state.*kFields.at(field));
-        } else if (field == "balls") {
-            got = std::to_string(ballCount());
-        } else if (field == "sel") {
-            got = squareText(state.selectedCol, state.selectedRow);
-        } else if (field == "hover") {
-            got = squareText(state.hoverCol, state.hoverRow);
-        } else if (field == "sounds") {
-            const std::vector<std::string> names = soundsSince();
-            for (std::size_t i = 0; i < names.size(); ++i) {
-                got += (i > 0 ? "," : "") + names[i];
-            }
-        } else if (kSoundNames.count(field) != 0) {
-            const std::vector<std::string> names = soundsSince();
-            got = std::to_string(std::count(names.begin(), names.end(), field));
-        } else if (field == "board") {
-            const auto now = boardPicture();
-            got = now == start_ ? "start" : now == saved_ ? "saved" : "changed";
-        } else if (field == "name") {
-            got = underscored(state.typedName);
-        } else if (field == "row") {
-            const std::vector<std::string> parts = split(want, ',');
-            const HighScoreEntry& entry = state.highScores.at(std::stoul(parts.at(0)));
-            got = parts[0] + "," + underscored(entry.name) + "," + std::to_string(entry.score);
-        } else if (field.rfind("tab", 0) == 0) {
-            got = std::to_string(state.menu.at(std::stoul(field.substr(3))).x);
-        } else if (field == "hop") {
-            got = state.selectedCol != -1 && cellAt(state.selectedCol, state.selectedRow).height > 0
-                      ? "1"
-                      : "0";
-        } else if (field == "airborne") {
-            got = std::to_string(std::count_if(state.board.begin(), state.board.end(),
-                                               [](const Cell& c) { return c.height > 300; }));
-        } else if (field[0] == '#') {
-            const std::int32_t color = colorOfChar(field.at(1));
-            got =
-                std::to_string(std::count_if(state.board.begin(), state.board.end(),
-                                             [color](const Cell& c) { return c.color == color; }));
-        } else if (field == "ended") {
-            got = ended_ ? "1" : "0";
-        } else if (field.find(',') != std::string::npos) {
-            const ScreenPoint sq = pointOf(field);
-            got = std::string(1, boardPicture()[static_cast<std::size_t>(sq.y)][sq.x]);
-        } else {
-            ADD_FAILURE() << scenario_.name << ": unknown check \"" << check << "\"";
-            return;
+            return std::to_string(state.*kFields.at(field));
         }
-        EXPECT_EQ(got, want) << scenario_.name << ", at \"" << command << "\": " << field;
+        if (kSoundNames.count(field) != 0) {
+            const std::vector<std::string> names = soundsSince();
+            return std::to_string(std::count(names.begin(), names.end(), field));
+        }
+        if (field == "sounds") {
+            std::string got;
+            for (const std::string& name : soundsSince()) {
+                got += (got.empty() ? "" : ",") + name;
+            }
+            return got;
+        }
+        if (field == "row") {
+            const std::string row = split(want, ',').at(0);
+            const HighScoreEntry& entry = state.highScores.at(std::stoul(row));
+            return row + "," + underscored(entry.name) + "," + std::to_string(entry.score);
+        }
+        if (field.starts_with("tab")) {
+            return std::to_string(state.menu.at(std::stoul(field.substr(3))).x);
+        }
+        if (field.starts_with("#")) {
+            const std::int32_t color = colorOfChar(field.at(1));
+            return countCells([color](const Cell& c) { return c.color == color; });
+        }
+        if (field.find(',') != std::string::npos) {
+            const ScreenPoint sq = pointOf(field);
+            return std::string(1, boardPicture()[static_cast<std::size_t>(sq.y)][sq.x]);
+        }
+        const bool hop =
+            state.selectedCol != -1 && cellAt(state.selectedCol, state.selectedRow).height > 0;
+        const std::map<std::string, std::string> others = {
+            {"balls", std::to_string(ballCount())},
+            {"sel", squareText(state.selectedCol, state.selectedRow)},
+            {"hover", squareText(state.hoverCol, state.hoverRow)},
+            {"board", boardPicture() == start_   ? "start"
+                      : boardPicture() == saved_ ? "saved"
+                                                 : "changed"},
+            {"name", underscored(state.typedName)},
+            {"hop", hop ? "1" : "0"},
+            {"airborne", countCells([](const Cell& c) { return c.height > 300; })},
+            {"ended", gameEnded() ? "1" : "0"},
+        };
+        const auto it = others.find(field);
+        return it != others.end() ? it->second : "unknown check " + field;
     }
 
-    const Scenario& scenario_;
     std::array<std::string, kBoardSize> start_;
     std::array<std::string, kBoardSize> saved_;
     std::size_t soundsFrom_ = 0;
-    bool ended_ = false;
 };
 
 } // namespace
 
 void runScenario(const Scenario& scenario) {
-    Runner(scenario).run();
+    SCOPED_TRACE(scenario.name);
+    Runner(scenario).run(scenario.script);
 }
 
 std::string scenarioName(const ::testing::TestParamInfo<Scenario>& info) {
     std::string name;
     bool upper = true;
     for (const char c : std::string(info.param.name)) {
-        if (std::isalnum(static_cast<unsigned char>(c)) == 0) {
-            upper = true;
-            continue;
+        const bool letter = std::isalnum(static_cast<unsigned char>(c)) != 0;
+        if (letter) {
+            name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
         }
-        name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
-        upper = false;
+        upper = !letter;
     }
     return name;
 }
