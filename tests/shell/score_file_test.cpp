@@ -3,6 +3,7 @@
 #include "record/game_state.hpp"
 #include "support/fake_device.hpp"
 #include "support/media_files.hpp"
+#include "support/replay_script.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -11,25 +12,6 @@ namespace game {
 namespace {
 
 using namespace std::string_literals;
-
-// A file written by hand: "{n}" stands for the four bytes of the number n, low byte first; any
-// other character is itself.
-test::Bytes fileOf(const std::string& text) {
-    test::Bytes out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '{') {
-            out.push_back(static_cast<std::uint8_t>(text[i]));
-            continue;
-        }
-        const std::size_t end = text.find('}', i);
-        const auto value = static_cast<std::uint32_t>(std::stol(text.substr(i + 1, end - i - 1)));
-        for (int shift = 0; shift < 32; shift += 8) {
-            out.push_back(static_cast<std::uint8_t>(value >> shift));
-        }
-        i = end;
-    }
-    return out;
-}
 
 // Ten rows "Row 0" to "Row 9" with 900, 800, ... points and the given line ends.
 std::string tenRows(const std::string& lineEnd) {
@@ -67,7 +49,7 @@ TEST_F(ScoreFile, MissingFileGivesTheDefaultsSavedByteForByte) {
         expected += "{" + std::to_string(100 - 10 * row) + "}Pos " + std::to_string(row + 1) +
                     " Player\r\n";
     }
-    EXPECT_EQ(test::readWholeFile("flockvel.txt"), fileOf(expected + "{1}{1}{2}"));
+    EXPECT_EQ(test::readWholeFile("flockvel.txt"), test::scoreFileOf(expected + "{1}{1}{2}"));
 }
 
 TEST_F(ScoreFile, WhatIsSavedIsReadBack) {
@@ -87,7 +69,7 @@ TEST_F(ScoreFile, WhatIsSavedIsReadBack) {
 
 struct ReadCase {
     const char* what;
-    std::string file;              // as fileOf writes it
+    std::string file;              // as scoreFileOf writes it
     std::vector<std::string> rows; // "row: score name" as read
     const char* settings;          // sound, snow and difficulty as read
 };
@@ -121,7 +103,7 @@ TEST_F(ScoreFile, ReadsWhatTheFileHoldsAndKeepsTheDefaultsOfTheRest) {
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.what);
-        test::writeWholeFile("flockvel.txt", fileOf(c.file));
+        test::writeWholeFile("flockvel.txt", test::scoreFileOf(c.file));
         loadScoreFile();
         for (const std::string& row : c.rows) {
             const HighScoreEntry& entry = state.highScores.at(std::stoul(row));

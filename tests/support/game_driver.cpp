@@ -56,9 +56,7 @@ void prepareBoard(const std::array<const char*, kBoardSize>& rows,
     prepareGame();
     state.gameRunning = 1;
     setBoard(rows);
-    for (std::size_t i = 0; i < next.size(); ++i) {
-        state.nextColors[i] = next[i];
-    }
+    std::copy(next.begin(), next.end(), state.nextColors.begin());
 }
 
 bool pass() {
@@ -99,13 +97,9 @@ void clickAt(ScreenPoint at, std::int32_t button) {
     pass();
 }
 
-void clickOn(std::int32_t col, std::int32_t row) {
-    clickAt(squarePoint(col, row));
-}
-
 void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, std::int32_t toRow) {
-    clickOn(fromCol, fromRow);
-    clickOn(toCol, toRow);
+    clickAt(squarePoint(fromCol, fromRow));
+    clickAt(squarePoint(toCol, toRow));
 }
 
 void runUntilSettled() {
@@ -118,9 +112,10 @@ void runUntilSettled() {
         "to rest");
 }
 
-void tapKey(int code) {
+void holdKey(int code, std::uint32_t ms) {
     fake::pressKey(code);
     pass();
+    runFor(ms);
     fake::releaseKey(code);
     pass();
 }

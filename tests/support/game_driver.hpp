@@ -42,7 +42,6 @@ void pointAt(ScreenPoint at);
 // A press and release of the left (button 0) or right (button 1) button at a point, delivered in
 // one pass. Passes first until the click lock-out of the previous click is over.
 void clickAt(ScreenPoint at, std::int32_t button = 0);
-void clickOn(std::int32_t col, std::int32_t row);
 
 // Sends the ball on (fromCol, fromRow) to (toCol, toRow) with two clicks.
 void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, std::int32_t toRow);
@@ -50,8 +49,8 @@ void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, st
 // Passes until no ball walks and no ball waits to burst.
 void runUntilSettled();
 
-// Presses a key for one pass and releases it in the next.
-void tapKey(int code);
+// Presses a key for one pass, holds it ms longer and releases it in the next pass.
+void holdKey(int code, std::uint32_t ms = 0);
 
 // The sounds played since the last call (or since prepareGame), in order.
 std::vector<std::int32_t> newSounds();

@@ -1,12 +1,13 @@
 #pragma once
 // A whole run of the program driven by a script: timed clicks and keys handed to the fake device
 // between two passes of the main loop, and an observer called after every pass; and the rows of a
-// board found apart from the game's own search.
+// board found apart from the game's own search; score files written by hand.
 
 #include "media/input.hpp"
 #include "rules/board.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
+#include "support/media_files.hpp"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +15,7 @@
 #include <functional>
 #include <map>
 #include <set>
+#include <string>
 
 namespace game::test {
 
@@ -106,6 +108,25 @@ inline std::set<int> squaresInLines(Colors colors) {
         }
     }
     return found;
+}
+
+// A score file written by hand: "{n}" stands for the four bytes of the number n, low byte first;
+// any other character is itself.
+inline Bytes scoreFileOf(const std::string& text) {
+    Bytes out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '{') {
+            out.push_back(static_cast<std::uint8_t>(text[i]));
+            continue;
+        }
+        const std::size_t end = text.find('}', i);
+        const auto value = static_cast<std::uint32_t>(std::stol(text.substr(i + 1, end - i - 1)));
+        for (int shift = 0; shift < 32; shift += 8) {
+            out.push_back(static_cast<std::uint8_t>(value >> shift));
+        }
+        i = end;
+    }
+    return out;
 }
 
 } // namespace game::test

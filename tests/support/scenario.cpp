@@ -12,6 +12,7 @@
 #include "support/game_driver.hpp"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <vector>
@@ -79,8 +80,10 @@ constexpr KeyCode kLetters[26] = {key::kA, key::kB, key::kC, key::kD, key::kE, k
                                   key::kO, key::kP, key::kQ, key::kR, key::kS, key::kT, key::kU,
                                   key::kV, key::kW, key::kX, key::kY, key::kZ};
 
-std::vector<std::string> split(const std::string& text, char by) {
-    std::vector<std::string> parts;
+using Words = std::vector<std::string>;
+
+Words split(const std::string& text, char by) {
+    Words parts;
     std::stringstream in(text);
     for (std::string part; std::getline(in, part, by);) {
         part.erase(0, part.find_first_not_of(' '));
@@ -93,20 +96,27 @@ std::vector<std::string> split(const std::string& text, char by) {
 }
 
 ScreenPoint pointOf(const std::string& text) {
-    const std::vector<std::string> n = split(text, ',');
+    const Words n = split(text, ',');
     return {std::stoi(n.at(0)), std::stoi(n.at(1))};
+}
+
+// The number in word i, or none when there is no such word.
+int number(const Words& w, std::size_t i, int none) {
+    return w.size() > i ? std::stoi(w[i]) : none;
+}
+
+ScreenPoint squareIn(const Words& w, std::size_t i) {
+    return squarePoint(pointOf(w.at(i)).x, pointOf(w.at(i)).y);
 }
 
 KeyCode keyOf(const std::string& name) {
     return name.size() == 1 && name != "_" ? kLetters[name[0] - 'A'] : kKeyNames.at(name);
 }
 
-void hold(KeyCode code, int ms) {
-    fake::pressKey(code);
-    pass();
-    runFor(static_cast<std::uint32_t>(ms));
-    fake::releaseKey(code);
-    pass();
+void times(int n, const std::function<void()>& fn) {
+    for (int i = 0; i < n; ++i) {
+        fn();
+    }
 }
 
 std::string squareText(std::int32_t col, std::int32_t row) {
@@ -122,182 +132,169 @@ template <typename Test> std::string countCells(Test test) {
     return std::to_string(std::count_if(state.board.begin(), state.board.end(), test));
 }
 
-class Runner {
-public:
-    explicit Runner(const Scenario& scenario) {
-        if (scenario.board[0] != nullptr) {
-            prepareBoard(scenario.board, {2, 3, 4, 5, 6});
-        } else {
-            prepareGame();
-        }
-        start_ = boardPicture();
-    }
+// What a running scenario remembers.
+std::array<std::string, kBoardSize> startBoard;
+std::array<std::string, kBoardSize> savedBoard;
+std::size_t soundsFrom = 0;
 
-    void run(const std::string& script) {
-        for (const std::string& command : split(script, ';')) {
-            const std::vector<std::string> words = split(command, ' ');
-            if (words.front().find('=') == std::string::npos) {
-                act(words);
-                continue;
-            }
-            for (const std::string& check : words) {
-                const std::size_t eq = check.find('=');
-                EXPECT_EQ(value(check.substr(0, eq), check.substr(eq + 1)), check.substr(eq + 1))
-                    << "at \"" << command << "\": " << check.substr(0, eq);
-            }
-        }
-    }
+void withCtrl(const Words& w) {
+    fake::pressKey(key::kLeftCtrl);
+    holdKey(keyOf(w.at(1)), static_cast<std::uint32_t>(number(w, 2, 0)));
+    fake::releaseKey(key::kLeftCtrl);
+}
 
-private:
-    void act(const std::vector<std::string>& w) {
-        const std::string& verb = w[0];
-        const std::string arg = w.size() > 1 ? w[1] : "";
-        // The number in word i, or none when there is no such word.
-        const auto number = [&w](std::size_t i, int none) {
-            return w.size() > i ? std::stoi(w[i]) : none;
-        };
-        if (verb == "click" || verb == "rclick") {
-            clickAt(squarePoint(pointOf(arg).x, pointOf(arg).y), verb == "click" ? 0 : 1);
-        } else if (verb == "send") {
-            sendBall(pointOf(arg).x, pointOf(arg).y, pointOf(w.at(2)).x, pointOf(w.at(2)).y);
-        } else if (verb == "at") {
-            clickAt(pointOf(arg));
-        } else if (verb == "point") {
-            pointAt(pointOf(arg));
-        } else if (verb == "pointsq") {
-            const ScreenPoint middle = squarePoint(pointOf(arg).x, pointOf(arg).y);
-            pointAt({middle.x + pointOf(w.at(2)).x, middle.y + pointOf(w.at(2)).y});
-        } else if (verb == "tab" || verb == "rtab") {
-            clickAt({5, state.menu.at(static_cast<std::size_t>(number(1, 1))).y + 20},
-                    verb == "tab" ? 0 : 1);
-        } else if (verb == "undo") {
-            clickAt({600, 460});
-        } else if (verb == "key") {
-            for (int i = 0; i < number(2, 1); ++i) {
-                hold(keyOf(arg), 0);
-            }
-        } else if (verb == "hold") {
-            hold(keyOf(arg), number(2, 0));
-        } else if (verb == "ctrl") {
-            fake::pressKey(key::kLeftCtrl);
-            hold(keyOf(arg), number(2, 0));
-            fake::releaseKey(key::kLeftCtrl);
-        } else if (verb == "down" || verb == "up") {
-            (verb == "down" ? fake::pressKey : fake::releaseKey)(keyOf(arg));
-        } else if (verb == "type") {
-            for (const char c : arg) {
-                hold(keyOf(std::string(1, c)), 0);
-            }
-        } else if (verb == "pass") {
-            for (int i = 0; i < number(1, 1); ++i) {
-                pass();
-            }
-        } else if (verb == "run") {
-            runFor(static_cast<std::uint32_t>(number(1, 1)));
-        } else if (verb == "frame") {
-            for (int i = 0; i < number(1, 1); ++i) {
-                runFrame();
-            }
-        } else if (verb == "settle") {
-            runUntilSettled();
-        } else if (verb == "let") {
-            for (std::size_t i = 1; i < w.size(); ++i) {
-                const std::size_t eq = w[i].find('=');
-                state.*kFields.at(w[i].substr(0, eq)) = std::stoi(w[i].substr(eq + 1));
-            }
-        } else if (verb == "put") {
-            cellAt(pointOf(arg).x, pointOf(arg).y).color = colorOfChar(w.at(2)[0]);
-        } else if (verb == "next") {
-            const std::vector<std::string> colors = split(arg, ',');
-            for (std::size_t i = 0; i < colors.size(); ++i) {
-                state.nextColors.at(i) = std::stoi(colors[i]);
-            }
-        } else if (verb == "drop") {
-            dropNewBalls();
-        } else if (verb == "rows") {
-            findRows();
-        } else if (verb == "zero") {
-            clearRandom();
-        } else if (verb == "save") {
-            saved_ = boardPicture();
-        } else if (verb == "quiet") {
-            soundsFrom_ = fake::dev.played.size();
-        } else {
-            ADD_FAILURE() << "unknown action \"" << verb << "\"";
-        }
+void let(const Words& w) {
+    for (std::size_t i = 1; i < w.size(); ++i) {
+        const std::size_t eq = w[i].find('=');
+        state.*kFields.at(w[i].substr(0, eq)) = std::stoi(w[i].substr(eq + 1));
     }
+}
 
-    std::vector<std::string> soundsSince() const {
-        std::vector<std::string> names;
-        for (std::size_t i = soundsFrom_; i < fake::dev.played.size(); ++i) {
-            const auto it = std::find_if(kSoundNames.begin(), kSoundNames.end(), [&](auto& s) {
-                return s.second == fake::dev.played[i].channel;
-            });
-            names.push_back(it != kSoundNames.end() ? it->first : "?");
-        }
-        return names;
+void setNext(const Words& w) {
+    const Words colors = split(w.at(1), ',');
+    for (std::size_t i = 0; i < colors.size(); ++i) {
+        state.nextColors.at(i) = std::stoi(colors[i]);
     }
+}
 
-    // The value of a checked field as the check writes it; want picks the row of a row check.
-    std::string value(const std::string& field, const std::string& want) const {
-        if (kFields.count(field) != 0) {
-            return std::to_string(state.*kFields.at(field));
-        }
-        if (kSoundNames.count(field) != 0) {
-            const std::vector<std::string> names = soundsSince();
-            return std::to_string(std::count(names.begin(), names.end(), field));
-        }
-        if (field == "sounds") {
-            std::string got;
-            for (const std::string& name : soundsSince()) {
-                got += (got.empty() ? "" : ",") + name;
-            }
-            return got;
-        }
-        if (field == "row") {
-            const std::string row = split(want, ',').at(0);
-            const HighScoreEntry& entry = state.highScores.at(std::stoul(row));
-            return row + "," + underscored(entry.name) + "," + std::to_string(entry.score);
-        }
-        if (field.starts_with("tab")) {
-            return std::to_string(state.menu.at(std::stoul(field.substr(3))).x);
-        }
-        if (field.starts_with("#")) {
-            const std::int32_t color = colorOfChar(field.at(1));
-            return countCells([color](const Cell& c) { return c.color == color; });
-        }
-        if (field.find(',') != std::string::npos) {
-            const ScreenPoint sq = pointOf(field);
-            return std::string(1, boardPicture()[static_cast<std::size_t>(sq.y)][sq.x]);
-        }
-        const bool hop =
-            state.selectedCol != -1 && cellAt(state.selectedCol, state.selectedRow).height > 0;
-        const std::map<std::string, std::string> others = {
-            {"balls", std::to_string(ballCount())},
-            {"sel", squareText(state.selectedCol, state.selectedRow)},
-            {"hover", squareText(state.hoverCol, state.hoverRow)},
-            {"board", boardPicture() == start_   ? "start"
-                      : boardPicture() == saved_ ? "saved"
-                                                 : "changed"},
-            {"name", underscored(state.typedName)},
-            {"hop", hop ? "1" : "0"},
-            {"airborne", countCells([](const Cell& c) { return c.height > 300; })},
-            {"ended", gameEnded() ? "1" : "0"},
-        };
-        const auto it = others.find(field);
-        return it != others.end() ? it->second : "unknown check " + field;
-    }
+ScreenPoint tabPoint(const Words& w) {
+    return {5, state.menu.at(static_cast<std::size_t>(number(w, 1, 0))).y + 20};
+}
 
-    std::array<std::string, kBoardSize> start_;
-    std::array<std::string, kBoardSize> saved_;
-    std::size_t soundsFrom_ = 0;
+const std::map<std::string, std::function<void(const Words&)>> kActions = {
+    {"click", [](const Words& w) { clickAt(squareIn(w, 1)); }},
+    {"rclick", [](const Words& w) { clickAt(squareIn(w, 1), 1); }},
+    {"send",
+     [](const Words& w) {
+         sendBall(pointOf(w.at(1)).x, pointOf(w[1]).y, pointOf(w.at(2)).x, pointOf(w[2]).y);
+     }},
+    {"at", [](const Words& w) { clickAt(pointOf(w.at(1))); }},
+    {"point", [](const Words& w) { pointAt(pointOf(w.at(1))); }},
+    {"pointsq",
+     [](const Words& w) {
+         pointAt({squareIn(w, 1).x + pointOf(w.at(2)).x, squareIn(w, 1).y + pointOf(w[2]).y});
+     }},
+    {"tab", [](const Words& w) { clickAt(tabPoint(w)); }},
+    {"rtab", [](const Words& w) { clickAt(tabPoint(w), 1); }},
+    {"undo",
+     [](const Words&) {
+         clickAt({600, 460});
+     }},
+    {"key", [](const Words& w) { times(number(w, 2, 1), [&] { holdKey(keyOf(w.at(1)), 0); }); }},
+    {"hold",
+     [](const Words& w) { holdKey(keyOf(w.at(1)), static_cast<std::uint32_t>(number(w, 2, 0))); }},
+    {"ctrl", withCtrl},
+    {"down", [](const Words& w) { fake::pressKey(keyOf(w.at(1))); }},
+    {"up", [](const Words& w) { fake::releaseKey(keyOf(w.at(1))); }},
+    {"type",
+     [](const Words& w) {
+         for (const char c : w.at(1)) {
+             holdKey(keyOf(std::string(1, c)), 0);
+         }
+     }},
+    {"pass", [](const Words& w) { times(number(w, 1, 1), [] { pass(); }); }},
+    {"run", [](const Words& w) { runFor(static_cast<std::uint32_t>(number(w, 1, 0))); }},
+    {"frame", [](const Words& w) { times(number(w, 1, 1), runFrame); }},
+    {"settle", [](const Words&) { runUntilSettled(); }},
+    {"let", let},
+    {"put",
+     [](const Words& w) {
+         cellAt(pointOf(w.at(1)).x, pointOf(w[1]).y).color = colorOfChar(w.at(2)[0]);
+     }},
+    {"next", setNext},
+    {"drop", [](const Words&) { dropNewBalls(); }},
+    {"rows", [](const Words&) { findRows(); }},
+    {"zero", [](const Words&) { clearRandom(); }},
+    {"save", [](const Words&) { savedBoard = boardPicture(); }},
+    {"quiet", [](const Words&) { soundsFrom = fake::dev.played.size(); }},
 };
+
+Words soundsSince() {
+    Words names;
+    for (std::size_t i = soundsFrom; i < fake::dev.played.size(); ++i) {
+        const auto it = std::find_if(kSoundNames.begin(), kSoundNames.end(), [&](auto& s) {
+            return s.second == fake::dev.played[i].channel;
+        });
+        names.push_back(it != kSoundNames.end() ? it->first : "?");
+    }
+    return names;
+}
+
+// The value of a checked field as the check writes it; want picks the row of a row check.
+std::string value(const std::string& field, const std::string& want) {
+    if (kFields.count(field) != 0) {
+        return std::to_string(state.*kFields.at(field));
+    }
+    const Words sounds = soundsSince();
+    if (kSoundNames.count(field) != 0) {
+        return std::to_string(std::count(sounds.begin(), sounds.end(), field));
+    }
+    if (field == "row") {
+        const std::string row = split(want, ',').at(0);
+        const HighScoreEntry& entry = state.highScores.at(std::stoul(row));
+        return row + "," + underscored(entry.name) + "," + std::to_string(entry.score);
+    }
+    if (field.starts_with("tab")) {
+        return std::to_string(state.menu.at(std::stoul(field.substr(3))).x);
+    }
+    if (field.starts_with("#")) {
+        const std::int32_t color = colorOfChar(field.at(1));
+        return countCells([color](const Cell& c) { return c.color == color; });
+    }
+    if (field.find(',') != std::string::npos) {
+        const ScreenPoint sq = pointOf(field);
+        return std::string(1, boardPicture()[static_cast<std::size_t>(sq.y)][sq.x]);
+    }
+    std::string heard;
+    for (const std::string& name : sounds) {
+        heard += (heard.empty() ? "" : ",") + name;
+    }
+    const bool hop =
+        state.selectedCol != -1 && cellAt(state.selectedCol, state.selectedRow).height > 0;
+    const auto board = boardPicture();
+    const std::map<std::string, std::string> others = {
+        {"balls", std::to_string(ballCount())},
+        {"sel", squareText(state.selectedCol, state.selectedRow)},
+        {"hover", squareText(state.hoverCol, state.hoverRow)},
+        {"sounds", heard},
+        {"board", board == startBoard   ? "start"
+                  : board == savedBoard ? "saved"
+                                        : "changed"},
+        {"name", underscored(state.typedName)},
+        {"hop", hop ? "1" : "0"},
+        {"airborne", countCells([](const Cell& c) { return c.height > 300; })},
+        {"ended", gameEnded() ? "1" : "0"},
+    };
+    const auto it = others.find(field);
+    return it != others.end() ? it->second : "unknown check " + field;
+}
 
 } // namespace
 
 void runScenario(const Scenario& scenario) {
     SCOPED_TRACE(scenario.name);
-    Runner(scenario).run(scenario.script);
+    if (scenario.board[0] != nullptr) {
+        prepareBoard(scenario.board, {2, 3, 4, 5, 6});
+    } else {
+        prepareGame();
+    }
+    startBoard = boardPicture();
+    savedBoard = {};
+    soundsFrom = 0;
+    for (const std::string& command : split(scenario.script, ';')) {
+        const Words words = split(command, ' ');
+        if (words.front().find('=') == std::string::npos) {
+            const auto action = kActions.find(words.front());
+            ASSERT_NE(action, kActions.end()) << "unknown action in \"" << command << "\"";
+            action->second(words);
+            continue;
+        }
+        for (const std::string& check : words) {
+            const std::size_t eq = check.find('=');
+            EXPECT_EQ(value(check.substr(0, eq), check.substr(eq + 1)), check.substr(eq + 1))
+                << "at \"" << command << "\": " << check.substr(0, eq);
+        }
+    }
 }
 
 std::string scenarioName(const ::testing::TestParamInfo<Scenario>& info) {
