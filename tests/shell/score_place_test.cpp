@@ -64,7 +64,7 @@ struct Case {
     // Prepares the program's folder (the current one) and the player's own folder.
     std::function<void(const fs::path& program, const fs::path& own)> prepare;
     const char* firstRead;  // the first name the first session reads
-    const char* resultsIn;  // where the results go: "program", "own" or a path under the program
+    const char* resultsIn;  // where the results go: "own", or a path under the program's folder
     const char* leftAlone;  // a file that must keep its bytes ("" none), under the program
     mode_t resultMode;      // the mode the results' file must have (0: any)
     bool told;              // standard error names the program folder's file once
@@ -75,7 +75,7 @@ const char* const kScore = "flockvel.txt";
 
 std::vector<Case> cases() {
     return {
-        {"no file yet", [](const fs::path&, const fs::path&) {}, "Pos 1 Player", "program", "", 0,
+        {"no file yet", [](const fs::path&, const fs::path&) {}, "Pos 1 Player", kScore, "", 0,
          false},
         {"unreadable file (mode 000)",
          [](const fs::path& p, const fs::path&) {
@@ -103,7 +103,7 @@ std::vector<Case> cases() {
              fs::last_write_time(p / kScore,
                                  fs::last_write_time(o / kScore) - std::chrono::hours(1));
          },
-         "NEWER", "program", "", 0, false},
+         "NEWER", kScore, "", 0, false},
         {"a symbolic link to a file elsewhere",
          [](const fs::path& p, const fs::path&) {
              fs::create_directory(p / "real");
@@ -117,13 +117,13 @@ std::vector<Case> cases() {
              writeScores(p / kScore, "OLD");
              fs::permissions(p / kScore, static_cast<fs::perms>(0640));
          },
-         "OLD", "program", "", 0640, false},
+         "OLD", kScore, "", 0640, false},
         {"temporary files an interrupted save left",
          [](const fs::path& p, const fs::path&) {
              writeScores(p / kScore, "OLD");
              writeScores(p / ("flockvel.txt." + std::to_string(endedPid()) + ".tmp"), "HALF");
          },
-         "OLD", "program", "", 0, false},
+         "OLD", kScore, "", 0, false},
         // Even where it could write there (as root): the file there is neither read nor written.
         {"an installed copy",
          [](const fs::path& p, const fs::path&) { writeScores(p / kScore, "OLD"); }, "Pos 1 Player",
@@ -172,10 +172,8 @@ TEST(ScorePlace, EachSessionReadsWhatTheLastOneWroteAndNothingUnreadIsOverwritte
         const Bytes leftBytes = *c.leftAlone != '\0' ? bytesOf(c.leftAlone) : Bytes{};
         const mode_t leftMode = *c.leftAlone != '\0' ? modeOf(c.leftAlone) : 0;
         const bool link = fs::is_symlink(program.file(kScore));
-        const fs::path results = std::string(c.resultsIn) == "own" ? own.path() / kScore
-                                 : std::string(c.resultsIn) == "program"
-                                     ? program.path() / kScore
-                                     : program.path() / c.resultsIn;
+        const fs::path results =
+            std::string(c.resultsIn) == "own" ? own.path() / kScore : program.path() / c.resultsIn;
 
         for (const char* name : {"FIRST", "SECOND"}) {
             backdate(program.path());

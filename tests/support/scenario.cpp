@@ -298,15 +298,9 @@ void runScenario(const Scenario& scenario) {
 }
 
 std::string scenarioName(const ::testing::TestParamInfo<Scenario>& info) {
-    std::string name;
-    bool upper = true;
-    for (const char c : std::string(info.param.name)) {
-        const bool letter = std::isalnum(static_cast<unsigned char>(c)) != 0;
-        if (letter) {
-            name += upper ? static_cast<char>(std::toupper(static_cast<unsigned char>(c))) : c;
-        }
-        upper = !letter;
-    }
+    std::string name = info.param.name;
+    std::replace_if(
+        name.begin(), name.end(), [](unsigned char c) { return std::isalnum(c) == 0; }, '_');
     return name;
 }
 
