@@ -112,10 +112,10 @@ void runUntilSettled() {
         "to rest");
 }
 
-void holdKey(int code, std::uint32_t ms) {
+void tapKey(int code, std::uint32_t holdMs) {
     fake::pressKey(code);
     pass();
-    runFor(ms);
+    runFor(holdMs);
     fake::releaseKey(code);
     pass();
 }

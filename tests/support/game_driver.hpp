@@ -49,8 +49,8 @@ void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, st
 // Passes until no ball walks and no ball waits to burst.
 void runUntilSettled();
 
-// Presses a key for one pass, holds it ms longer and releases it in the next pass.
-void holdKey(int code, std::uint32_t ms = 0);
+// Presses a key for one pass (and holdMs longer) and releases it in the next pass.
+void tapKey(int code, std::uint32_t holdMs = 0);
 
 // The sounds played since the last call (or since prepareGame), in order.
 std::vector<std::int32_t> newSounds();

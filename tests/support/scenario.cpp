@@ -139,7 +139,7 @@ std::size_t soundsFrom = 0;
 
 void withCtrl(const Words& w) {
     fake::pressKey(key::kLeftCtrl);
-    holdKey(keyOf(w.at(1)), static_cast<std::uint32_t>(number(w, 2, 0)));
+    tapKey(keyOf(w.at(1)), static_cast<std::uint32_t>(number(w, 2, 0)));
     fake::releaseKey(key::kLeftCtrl);
 }
 
@@ -180,16 +180,16 @@ const std::map<std::string, std::function<void(const Words&)>> kActions = {
      [](const Words&) {
          clickAt({600, 460});
      }},
-    {"key", [](const Words& w) { times(number(w, 2, 1), [&] { holdKey(keyOf(w.at(1)), 0); }); }},
+    {"key", [](const Words& w) { times(number(w, 2, 1), [&] { tapKey(keyOf(w.at(1)), 0); }); }},
     {"hold",
-     [](const Words& w) { holdKey(keyOf(w.at(1)), static_cast<std::uint32_t>(number(w, 2, 0))); }},
+     [](const Words& w) { tapKey(keyOf(w.at(1)), static_cast<std::uint32_t>(number(w, 2, 0))); }},
     {"ctrl", withCtrl},
     {"down", [](const Words& w) { fake::pressKey(keyOf(w.at(1))); }},
     {"up", [](const Words& w) { fake::releaseKey(keyOf(w.at(1))); }},
     {"type",
      [](const Words& w) {
          for (const char c : w.at(1)) {
-             holdKey(keyOf(std::string(1, c)), 0);
+             tapKey(keyOf(std::string(1, c)), 0);
          }
      }},
     {"pass", [](const Words& w) { times(number(w, 1, 1), [] { pass(); }); }},
