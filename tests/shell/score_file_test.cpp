@@ -17,7 +17,8 @@ using namespace std::string_literals;
 std::string tenRows(const std::string& lineEnd) {
     std::string text;
     for (int row = 0; row < 10; ++row) {
-        text += "{" + std::to_string(900 - 100 * row) + "}Row " + std::to_string(row) + lineEnd;
+        text.append("{").append(std::to_string(900 - 100 * row)).append("}Row ");
+        text.append(std::to_string(row)).append(lineEnd);
     }
     return text;
 }
@@ -46,8 +47,8 @@ TEST_F(ScoreFile, MissingFileGivesTheDefaultsSavedByteForByte) {
     saveScoreFile();
     std::string expected;
     for (int row = 0; row < 10; ++row) {
-        expected += "{" + std::to_string(100 - 10 * row) + "}Pos " + std::to_string(row + 1) +
-                    " Player\r\n";
+        expected.append("{").append(std::to_string(100 - 10 * row)).append("}Pos ");
+        expected.append(std::to_string(row + 1)).append(" Player\r\n");
     }
     EXPECT_EQ(test::readWholeFile("flockvel.txt"), test::scoreFileOf(expected + "{1}{1}{2}"));
 }

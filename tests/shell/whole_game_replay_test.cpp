@@ -200,8 +200,8 @@ TEST(WholeGameReplay, ScriptedGameEndsWithTheExpectedBoardScoreListAndFile) {
     // file as shutdown wrote it, against one written here by hand.
     std::string expected = "{125}WICHTEL\r\n";
     for (int row = 1; row < 10; ++row) {
-        expected +=
-            "{" + std::to_string(110 - 10 * row) + "}Pos " + std::to_string(row) + " Player\r\n";
+        expected.append("{").append(std::to_string(110 - 10 * row)).append("}Pos ");
+        expected.append(std::to_string(row)).append(" Player\r\n");
     }
     EXPECT_EQ(test::readWholeFile("flockvel.txt"), test::scoreFileOf(expected + "{1}{1}{4}"));
 }
