@@ -61,12 +61,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Scenario{
         "a game the menu and the name prompt by keys alone",
         // The first arrow only shows the cursor, at the centre.
-        "key right; hover=4,4 sel=none balls=8; key up 5; key kpleft 5; hover=0,0; "
+        "key right; hover=4,4 sel=none balls=8; key kpup 5; key kpleft 5; hover=0,0; "
         // Select; a return lost in the lock-out; a space held: one click.
         "key _; key enter; hold _ 1000; sel=0,0 sounds=pick,pick; quiet; "
         // One square per stroke of the desktop's repeat, not per pass.
         "down right; down right; down right; pass; run 300; up right; pass; hover=3,0; "
-        "key right 6; key _; hover=8,0 sel=8,0; key kpdown 10; run 400; key enter; "
+        "key kpright 6; key _; hover=8,0 sel=8,0; key kpdown 10; run 400; key enter; "
         "hover=8,8 sel=none sounds=pick,noway; quiet; " // walled in: refused
         "key up 8; run 400; key _; key left 4; key down 4; run 400; key enter; settle; "
         "hover=4,4 balls=3 score=25 sounds=pick,explode; quiet; ctrl Z; balls=8 sounds=menu; "
