@@ -59,7 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     KeyboardPlay, Keys,
     ::testing::Values(Scenario{
-        "a game the menu and the name prompt by keys alone",
+        "a game, the menu and the name prompt by keys alone",
         // The first arrow only shows the cursor, at the centre.
         "key right; hover=4,4 sel=none balls=8; key kpup 5; key kpleft 5; hover=0,0; "
         // Select; a return lost in the lock-out; a space held: one click.
@@ -74,9 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         // cursor back where it was left.
         "quiet; pointsq 0,4 0,0; pass; run 400; key _; hover=0,4 sel=none sounds=; key down; "
         // In the prompt arrows, F1 and the menu's ctrl keys only type.
-        "hover=4,4; key up 4; key left 4; let entry=1; run 400; key enter; key _; key right; key "
-        "f1; "
-        "ctrl H 500; ctrl N 500; hover=0,0 entry=1 name=HN sounds=; let entry=0; "
+        "hover=4,4; key up 4; key left 4; let entry=1; run 400; key enter; key _; key right; "
+        "key f1; ctrl H 500; ctrl N 500; hover=0,0 entry=1 name=HN sounds=; let entry=0; "
         "hold f1 500; page=2; hold f1 500; ctrl H 500; page=1; ctrl H 500; page=0; "
         "ctrl N 500; hover=none running=0 balls=8; sounds=menu,menu,menu,menu,menu; "
         // A new game ("Mittel"): the pointer points till the next arrow.
