@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         "key _; key enter; hold _ 1000; sel=0,0 sounds=pick,pick; quiet; "
         // One square per stroke of the desktop's repeat, not per pass.
         "down right; down right; down right; pass; run 300; up right; pass; hover=3,0; "
-        "key kpright 6; key _; hover=8,0 sel=8,0; key kpdown 10; run 400; key enter; "
+        "key kpright 6; key _; hover=8,0 sel=8,0; key kpdown 10; run 400; key kpenter; "
         "hover=8,8 sel=none sounds=pick,noway; quiet; " // walled in: refused
         "key up 8; run 400; key _; key left 4; key down 4; run 400; key enter; settle; "
         "hover=4,4 balls=3 score=25 sounds=pick,explode; quiet; ctrl Z; balls=8 sounds=menu; "

@@ -50,7 +50,10 @@ TEST(StartUp, WithoutItsFontTheGameEndsBeforeAnyWindowWithCode1) {
     fs::create_directory(folder.path() / "data");
     fake::reset(test::kStartTick);
     fake::dev.closeRequested = true; // a game that started anyway ends at once
+    testing::internal::CaptureStderr();
     EXPECT_EQ(startUp(), 1);
+    EXPECT_TRUE(
+        testing::internal::GetCapturedStderr().starts_with("zuravozidizuvav: font missing"));
     EXPECT_FALSE(fake::dev.windowOpen);
     EXPECT_FALSE(fake::dev.videoStarted);
     EXPECT_FALSE(fs::exists("flockvel.txt"));
