@@ -2,6 +2,7 @@
 // how it ends (exit code, what standard error says, what it saved) when the display, its data
 // or a signal stands in its way. Every wait has a pass limit, so a hang fails.
 
+#include "support/media_files.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -10,7 +11,6 @@
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
-#include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -83,10 +83,8 @@ GameRun runGame(const fs::path& folder, const std::vector<std::string>& env, int
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    std::ifstream in(errors);
-    std::stringstream text;
-    text << in.rdbuf();
-    run.told = text.str();
+    const test::Bytes told = test::readWholeFile(errors);
+    run.told.assign(told.begin(), told.end());
     return run;
 }
 
@@ -99,10 +97,6 @@ struct Case {
     int exitCode;
     const char* told; // a part of the one line on standard error ("" : nothing said)
 };
-
-void writeText(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
 
 std::vector<Case> cases() {
     const auto nothing = [](const fs::path&) {};
@@ -127,8 +121,8 @@ std::vector<Case> cases() {
          [](const fs::path& f) { fs::resize_file(f / "data/field.bmp", 60); }, 0, 1,
          "/data/field.bmp: not a picture"},
         {"sound damaged", true, "",
-         [](const fs::path& f) { writeText(f / "data/explode.wav", "RIFF....WAVEjunk"); }, 0, 1,
-         "/data/explode.wav: not a WAV sound"},
+         [](const fs::path& f) { std::ofstream(f / "data/explode.wav") << "RIFF....WAVEjunk"; }, 0,
+         1, "/data/explode.wav: not a WAV sound"},
     };
 }
 

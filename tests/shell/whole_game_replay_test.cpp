@@ -15,7 +15,7 @@
 //   ball and brings no new balls, otherwise exactly "difficulty + 1" new balls (fewer when the
 //   board fills) of the preview colours land on empty squares, and no line stays on the board.
 // - The score is then fixed by counting alone: 5 points for every ball that dropped and is gone.
-// - The file is read back byte by byte here, not with the game's reader.
+// - The file is compared with one written here by hand, not with the game's reader or writer.
 // The final board is the recorded one; its every step was checked as above.
 
 #include "shell/startup.hpp"
@@ -23,14 +23,11 @@
 #include "record/game_state.hpp"
 #include "rules/menu.hpp"
 #include "support/board_picture.hpp"
-#include "support/game_font.hpp"
+#include "support/media_files.hpp"
 #include "support/replay_script.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
 
 namespace game {
 namespace {
@@ -58,26 +55,20 @@ constexpr std::uint32_t kMoveEveryMs = 2500;
 constexpr std::uint32_t kSecondClickMs = 400;
 constexpr std::uint32_t kAfterGameMs = kFirstMoveMs + kMoveEveryMs * kMoveCount;
 
-constexpr std::array<const char*, kBoardSize> kBeforeMove1 = {
+using Picture = std::array<std::string, kBoardSize>;
+
+const Picture kBeforeMove1 = {
     ".........", ".....g.s.", ".b.g.....", ".........", ".........",
     ".........", "......y..", ".........", ".........",
 };
-constexpr std::array<const char*, kBoardSize> kBeforeMove2 = {
+const Picture kBeforeMove2 = {
     ".........", "....gr.s.", ".b.g.....", ".........", ".........",
     ".........", "g.....y..", "......r..", ".n....r..",
 };
-constexpr std::array<const char*, kBoardSize> kFinalBoard = {
+const Picture kFinalBoard = {
     "rrppbngbn", "rggggrysn", "grypgyspg", "gnpbpyypr", "ypssrnnys",
     "psnbrgssg", "snrbsryyn", "brbnnsrpr", "bnryggrpn",
 };
-
-std::array<std::string, kBoardSize> picture(const std::array<const char*, kBoardSize>& rows) {
-    std::array<std::string, kBoardSize> out;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        out[i] = rows[i];
-    }
-    return out;
-}
 
 int balls(const Colors& colors) {
     return static_cast<int>(std::count_if(colors.begin(), colors.end(), [](auto c) { return c; }));
@@ -140,11 +131,6 @@ private:
     int dropped_ = 0;
 };
 
-std::vector<std::uint8_t> readFile(const char* name) {
-    std::ifstream in(name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST(WholeGameReplay, ScriptedGameEndsWithTheExpectedBoardScoreListAndFile) {
     test::TempFolder folder; // the program's folder: no file yet, so the defaults
     std::filesystem::create_directory_symlink(ZV_DATA_DIR, "data"); // it does not start without
@@ -156,8 +142,8 @@ TEST(WholeGameReplay, ScriptedGameEndsWithTheExpectedBoardScoreListAndFile) {
     script.click(1500, {5, 60});       // "Neues Spiel"
     for (int k = 0; k < kMoveCount; ++k) {
         const std::uint32_t at = kFirstMoveMs + kMoveEveryMs * static_cast<std::uint32_t>(k);
-        script.clickSquare(at, kMoves[k].fromCol, kMoves[k].fromRow);
-        script.clickSquare(at + kSecondClickMs, kMoves[k].toCol, kMoves[k].toRow);
+        script.click(at, test::squarePoint(kMoves[k].fromCol, kMoves[k].fromRow));
+        script.click(at + kSecondClickMs, test::squarePoint(kMoves[k].toCol, kMoves[k].toRow));
     }
     const KeyCode name[] = {key::kW, key::kI, key::kC, key::kH, key::kT, key::kE, key::kL};
     for (std::size_t i = 0; i < std::size(name); ++i) {
@@ -169,7 +155,7 @@ TEST(WholeGameReplay, ScriptedGameEndsWithTheExpectedBoardScoreListAndFile) {
 
     MoveChecker checker;
     int nextMove = 0;
-    std::array<std::string, kBoardSize> seenBeforeMove1, seenBeforeMove2;
+    Picture seenBeforeMove1, seenBeforeMove2;
     std::int32_t gameRunningAtTheEnd = -1, nameEntryAtTheEnd = -1;
     script.attach([&](std::uint32_t elapsed) {
         // At the moment of each move's first click the board has come to rest.
@@ -197,56 +183,27 @@ TEST(WholeGameReplay, ScriptedGameEndsWithTheExpectedBoardScoreListAndFile) {
     fake::dev.onSleep = nullptr;
 
     ASSERT_EQ(nextMove, kMoveCount + 1);
-    EXPECT_EQ(seenBeforeMove1, picture(kBeforeMove1));
-    EXPECT_EQ(seenBeforeMove2, picture(kBeforeMove2));
+    EXPECT_EQ(seenBeforeMove1, kBeforeMove1);
+    EXPECT_EQ(seenBeforeMove2, kBeforeMove2);
     EXPECT_EQ(gameRunningAtTheEnd, 0);   // the last drop filled the board
     EXPECT_EQ(nameEntryAtTheEnd, 1);     // with more than the tenth row's 10 points
     EXPECT_EQ(state.nameEntryActive, 0); // until the name was entered
     EXPECT_EQ(state.overlayPage, page::kHighScores);
-    EXPECT_EQ(test::boardPicture(), picture(kFinalBoard));
+    EXPECT_EQ(test::boardPicture(), kFinalBoard);
 
     // Five balls of the new game and those of every drop since, less the 81 on the board.
     const int burst = 5 + checker.dropped() - 81;
     EXPECT_EQ(state.score, 5 * burst);
     EXPECT_EQ(state.score, 125);
 
-    // The new best score tops the list; the old rows move down one and the last drops out.
-    EXPECT_EQ(state.highScores[0].score, 125);
-    EXPECT_EQ(state.highScores[0].name, "WICHTEL");
+    // The new best score tops the list, the old rows move down one and the last drops out: the
+    // file as shutdown wrote it, against one written here by hand.
+    std::string expected = "{125}WICHTEL\r\n";
     for (int row = 1; row < 10; ++row) {
-        EXPECT_EQ(state.highScores[static_cast<std::size_t>(row)].score, 110 - 10 * row);
+        expected.append("{").append(std::to_string(110 - 10 * row)).append("}Pos ");
+        expected.append(std::to_string(row)).append(" Player\r\n");
     }
-
-    // The file as shutdown wrote it, read by hand.
-    const std::vector<std::uint8_t> file = readFile("flockvel.txt");
-    ASSERT_EQ(file.size(), 193u - 13u + 7u); // "Pos 10 Player" out, "WICHTEL" in
-    std::size_t at = 0;
-    auto long32 = [&] {
-        std::uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) {
-            v |= static_cast<std::uint32_t>(file.at(at++)) << (8 * i);
-        }
-        return static_cast<std::int32_t>(v);
-    };
-    auto line = [&] {
-        std::string text;
-        while (file.at(at) != '\r') {
-            text.push_back(static_cast<char>(file.at(at++)));
-        }
-        EXPECT_EQ(file.at(at + 1), '\n');
-        at += 2;
-        return text;
-    };
-    EXPECT_EQ(long32(), 125);
-    EXPECT_EQ(line(), "WICHTEL");
-    for (int row = 1; row < 10; ++row) {
-        EXPECT_EQ(long32(), 110 - 10 * row);
-        EXPECT_EQ(line(), "Pos " + std::to_string(row) + " Player");
-    }
-    EXPECT_EQ(long32(), 1); // sound on
-    EXPECT_EQ(long32(), 1); // snow on
-    EXPECT_EQ(long32(), 4); // Grausam
-    EXPECT_EQ(at, file.size());
+    EXPECT_EQ(test::readWholeFile("flockvel.txt"), test::scoreFileOf(expected + "{1}{1}{4}"));
 }
 
 } // namespace

@@ -13,10 +13,24 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace game::test {
 namespace {
 
 std::size_t soundsSeen = 0;
+bool ended = false; // the loop has ended: passes do nothing more
+
+// Passes until done() holds; a game that never gets there fails the test instead of hanging it.
+template <typename Done> void passUntil(Done done, const char* what) {
+    for (int i = 0; !done(); ++i) {
+        if (i == kPassLimit || ended) {
+            ADD_FAILURE() << "the game never got " << what;
+            return;
+        }
+        pass();
+    }
+}
 
 } // namespace
 
@@ -34,6 +48,7 @@ void prepareGame(std::uint32_t seed) {
     state.selectedCol = -1;
     state.selectedRow = -1;
     soundsSeen = 0;
+    ended = false;
 }
 
 void prepareBoard(const std::array<const char*, kBoardSize>& rows,
@@ -41,24 +56,16 @@ void prepareBoard(const std::array<const char*, kBoardSize>& rows,
     prepareGame();
     state.gameRunning = 1;
     setBoard(rows);
-    for (std::size_t i = 0; i < next.size(); ++i) {
-        state.nextColors[i] = next[i];
-    }
+    std::copy(next.begin(), next.end(), state.nextColors.begin());
 }
 
 bool pass() {
-    return mainLoopPass();
+    ended = ended || !mainLoopPass();
+    return !ended;
 }
 
-// Passes until done() holds; a game that never gets there fails the test instead of hanging it.
-template <typename Done> void passUntil(Done done, const char* what) {
-    for (int i = 0; !done(); ++i) {
-        if (i == kPassLimit) {
-            ADD_FAILURE() << "the game never got " << what;
-            return;
-        }
-        pass();
-    }
+bool gameEnded() {
+    return ended;
 }
 
 void runFor(std::uint32_t ms) {
@@ -90,33 +97,25 @@ void clickAt(ScreenPoint at, std::int32_t button) {
     pass();
 }
 
-void clickOn(std::int32_t col, std::int32_t row) {
-    clickAt(squarePoint(col, row));
-}
-
 void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, std::int32_t toRow) {
-    clickOn(fromCol, fromRow);
-    clickOn(toCol, toRow);
+    clickAt(squarePoint(fromCol, fromRow));
+    clickAt(squarePoint(toCol, toRow));
 }
 
 void runUntilSettled() {
-    auto busy = [] {
-        if (state.ballMoving == 1) {
-            return true;
-        }
-        for (const Cell& cell : state.board) {
-            if (cell.bursting == 1) {
-                return true;
-            }
-        }
-        return false;
-    };
-    passUntil([&] { return !busy(); }, "to rest");
+    passUntil(
+        [] {
+            return state.ballMoving == 0 &&
+                   std::none_of(state.board.begin(), state.board.end(),
+                                [](const Cell& c) { return c.bursting == 1; });
+        },
+        "to rest");
 }
 
-void tapKey(int code) {
+void tapKey(int code, std::uint32_t holdMs) {
     fake::pressKey(code);
     pass();
+    runFor(holdMs);
     fake::releaseKey(code);
     pass();
 }
@@ -131,11 +130,8 @@ std::vector<std::int32_t> newSounds() {
 }
 
 int ballCount() {
-    int count = 0;
-    for (const Cell& cell : state.board) {
-        count += cell.color != 0 ? 1 : 0;
-    }
-    return count;
+    return static_cast<int>(std::count_if(state.board.begin(), state.board.end(),
+                                          [](const Cell& c) { return c.color != 0; }));
 }
 
 } // namespace game::test

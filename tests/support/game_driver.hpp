@@ -23,8 +23,10 @@ void prepareGame(std::uint32_t seed = 1);
 void prepareBoard(const std::array<const char*, kBoardSize>& rows,
                   std::array<std::int32_t, 5> next = {1, 1, 1, 1, 1});
 
-// One pass of the main loop; false once the program is to end.
+// One pass of the main loop; false once the program is to end, and from then on no more passes
+// run (waits for a state fail).
 bool pass();
+bool gameEnded();
 
 // Passes until the clock has moved on by at least ms.
 void runFor(std::uint32_t ms);
@@ -40,7 +42,6 @@ void pointAt(ScreenPoint at);
 // A press and release of the left (button 0) or right (button 1) button at a point, delivered in
 // one pass. Passes first until the click lock-out of the previous click is over.
 void clickAt(ScreenPoint at, std::int32_t button = 0);
-void clickOn(std::int32_t col, std::int32_t row);
 
 // Sends the ball on (fromCol, fromRow) to (toCol, toRow) with two clicks.
 void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, std::int32_t toRow);
@@ -48,8 +49,8 @@ void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, st
 // Passes until no ball walks and no ball waits to burst.
 void runUntilSettled();
 
-// Presses a key for one pass and releases it in the next.
-void tapKey(int code);
+// Presses a key for one pass (and holdMs longer) and releases it in the next pass.
+void tapKey(int code, std::uint32_t holdMs = 0);
 
 // The sounds played since the last call (or since prepareGame), in order.
 std::vector<std::int32_t> newSounds();

@@ -1,52 +1,47 @@
 #pragma once
 // A whole run of the program driven by a script: timed clicks and keys handed to the fake device
-// between two passes of the main loop, and an observer called after every pass.
+// between two passes of the main loop, and an observer called after every pass; and the rows of a
+// board found apart from the game's own search; score files written by hand.
 
 #include "media/input.hpp"
 #include "rules/board.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
+#include "support/media_files.hpp"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <set>
-#include <vector>
+#include <string>
 
 namespace game::test {
-
-struct TimedInput {
-    enum class Kind { Click, KeyDown, KeyUp };
-    std::uint32_t atMs; // after the start of the run
-    Kind kind;
-    std::int32_t x = 0; // the point of a click, or the key
-    std::int32_t y = 0;
-};
 
 class ReplayScript {
 public:
     void click(std::uint32_t atMs, ScreenPoint at) {
-        inputs_.push_back({atMs, TimedInput::Kind::Click, at.x, at.y});
-    }
-    void clickSquare(std::uint32_t atMs, std::int32_t col, std::int32_t row) {
-        click(atMs, squarePoint(col, row));
+        inputs_.emplace(atMs, [at] {
+            setMousePosition(at.x, at.y);
+            fake::pressButton(0);
+            fake::releaseButton(0);
+        });
     }
     // Pressed at atMs, released 40 ms later.
     void key(std::uint32_t atMs, KeyCode code) {
-        inputs_.push_back({atMs, TimedInput::Kind::KeyDown, code, 0});
-        inputs_.push_back({atMs + 40, TimedInput::Kind::KeyUp, code, 0});
+        holdKey(atMs, code);
+        inputs_.emplace(atMs + 40, [code] { fake::releaseKey(code); });
     }
     void holdKey(std::uint32_t atMs, KeyCode code) {
-        inputs_.push_back({atMs, TimedInput::Kind::KeyDown, code, 0});
+        inputs_.emplace(atMs, [code] { fake::pressKey(code); });
     }
 
-    // From now on, between two passes: the inputs that are due, then the observer.
+    // From now on, between two passes: the inputs that are due, in the order given, then the
+    // observer.
     void attach(std::function<void(std::uint32_t elapsedMs)> observer) {
-        std::stable_sort(inputs_.begin(), inputs_.end(),
-                         [](const TimedInput& a, const TimedInput& b) { return a.atMs < b.atMs; });
         start_ = fake::dev.tick;
+        last_ = inputs_.empty() ? 0 : inputs_.rbegin()->first;
         observer_ = std::move(observer);
         fake::dev.onSleep = [this] { betweenPasses(); };
     }
@@ -54,36 +49,23 @@ public:
 private:
     void betweenPasses() {
         const std::uint32_t elapsed = fake::dev.tick - start_;
-        for (; next_ < inputs_.size() && inputs_[next_].atMs <= elapsed; ++next_) {
-            const TimedInput& in = inputs_[next_];
-            switch (in.kind) {
-            case TimedInput::Kind::Click:
-                setMousePosition(in.x, in.y);
-                fake::pressButton(0);
-                fake::releaseButton(0);
-                break;
-            case TimedInput::Kind::KeyDown:
-                fake::pressKey(in.x);
-                break;
-            case TimedInput::Kind::KeyUp:
-                fake::releaseKey(in.x);
-                break;
-            }
+        while (!inputs_.empty() && inputs_.begin()->first <= elapsed) {
+            inputs_.begin()->second();
+            inputs_.erase(inputs_.begin());
         }
         if (observer_) {
             observer_(elapsed);
         }
         // A run that goes on a minute past its last input never ends by itself: close it.
-        if (!inputs_.empty() && elapsed > inputs_.back().atMs + 60000 &&
-            !fake::dev.closeRequested) {
+        if (elapsed > last_ + 60000 && !fake::dev.closeRequested) {
             ADD_FAILURE() << "the run did not end after its last input";
             fake::dev.closeRequested = true;
         }
     }
 
-    std::vector<TimedInput> inputs_;
-    std::size_t next_ = 0;
+    std::multimap<std::uint32_t, std::function<void()>> inputs_; // equal times in order given
     std::uint32_t start_ = 0;
+    std::uint32_t last_ = 0;
     std::function<void(std::uint32_t)> observer_;
 };
 
@@ -126,6 +108,25 @@ inline std::set<int> squaresInLines(Colors colors) {
         }
     }
     return found;
+}
+
+// A score file written by hand: "{n}" stands for the four bytes of the number n, low byte first;
+// any other character is itself.
+inline Bytes scoreFileOf(const std::string& text) {
+    Bytes out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '{') {
+            out.push_back(static_cast<std::uint8_t>(text[i]));
+            continue;
+        }
+        const std::size_t end = text.find('}', i);
+        const auto value = static_cast<std::uint32_t>(std::stol(text.substr(i + 1, end - i - 1)));
+        for (int shift = 0; shift < 32; shift += 8) {
+            out.push_back(static_cast<std::uint8_t>(value >> shift));
+        }
+        i = end;
+    }
+    return out;
 }
 
 } // namespace game::test

@@ -36,22 +36,4 @@ private:
     std::filesystem::path previous_;
 };
 
-// Makes a folder the current one for a scope.
-class InFolder {
-public:
-    explicit InFolder(const std::filesystem::path& folder)
-        : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(folder);
-    }
-    ~InFolder() {
-        std::error_code ignored;
-        std::filesystem::current_path(previous_, ignored);
-    }
-    InFolder(const InFolder&) = delete;
-    InFolder& operator=(const InFolder&) = delete;
-
-private:
-    std::filesystem::path previous_;
-};
-
 } // namespace game::test
