@@ -88,15 +88,12 @@ TEST_F(BuiltFiles, EverySoundArrivesAndIsPlainPcmLoudButNotClipped) {
             test::readWholeFile(std::filesystem::path(ZV_DATA_DIR) / entry.file);
         WavSamples wav;
         ASSERT_TRUE(readWav(bytes.data(), bytes.size(), wav)) << entry.file;
-        const auto le = [&bytes](std::size_t at) { return bytes[at] | bytes[at + 1] << 8; };
-        EXPECT_TRUE(le(20) == 1 && wav.format.bits == 16) << entry.file << ": plain 16-bit PCM";
-        EXPECT_TRUE((wav.format.channels == 1 || wav.format.channels == 2) &&
-                    (wav.format.rate == 22050 || wav.format.rate == 44100))
+        EXPECT_TRUE(wav.format.rate == 22050 || wav.format.rate == 44100) << entry.file;
+        // The plain 44-byte header of 16-bit PCM, the samples right after it up to the end.
+        const test::Bytes samples(bytes.begin() + 44, bytes.end()); // a read file has 44 at least
+        EXPECT_EQ(test::makePcmWav(wav.format.channels, wav.format.rate, 16, samples), bytes)
             << entry.file;
-        EXPECT_EQ(le(28) + (le(30) << 16), wav.format.rate * wav.format.channels * 2) << entry.file;
-        EXPECT_EQ(le(4) + (le(6) << 16) + 8u, bytes.size()) << entry.file << ": the RIFF size";
-        EXPECT_TRUE(wav.samples == bytes.data() + 44 && wav.bytes == bytes.size() - 44)
-            << entry.file << ": the samples right after the format, up to the end";
+        const auto le = [&bytes](std::size_t at) { return bytes[at] | bytes[at + 1] << 8; };
         int peak = 0;
         for (std::size_t at = 44; at + 1 < bytes.size(); at += 2) {
             const int sample = static_cast<std::int16_t>(le(at));

@@ -41,21 +41,11 @@ if command -v appstreamcli >/dev/null; then
         fail "metainfo"
 fi
 
-# A private X server: on display ZV_DISPLAY when given, else on the first free one.
-if [ -n "${ZV_DISPLAY:-}" ]; then
-    Xvfb ":$ZV_DISPLAY" -screen 0 640x480x24 -nolisten tcp 2>/dev/null &
-    xserver=$!
-    display=$ZV_DISPLAY
-    for _ in $(seq 100); do
-        [ -e "/tmp/.X11-unix/X$display" ] && break
-        sleep 0.1
-    done
-else
-    mkfifo "$work/displayfd"
-    Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" 2>/dev/null &
-    xserver=$!
-    read -r -t 20 display <"$work/displayfd" || { echo "no X server" >&2; exit 1; }
-fi
+# A private X server on the first free display.
+mkfifo "$work/displayfd"
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/displayfd" 2>/dev/null &
+xserver=$!
+read -r -t 20 display <"$work/displayfd" || fail "no X server"
 export DISPLAY=:$display
 
 mkdir "$work/elsewhere" "$work/home"
@@ -63,13 +53,12 @@ cd "$work/elsewhere"
 HOME=$work/home XDG_DATA_HOME=$work/home/.local/share SDL_AUDIODRIVER=dummy \
     "$prefix/bin/zuravozidizuvav" 2>"$work/game.err" &
 game=$!
-shown=no
-for _ in $(seq 200); do
-    xdotool search --name '^Zuravozidizuvav$' >/dev/null && { shown=yes; break; }
+for try in $(seq 201); do
+    [ "$try" -le 200 ] || fail "no window"
+    xdotool search --name '^Zuravozidizuvav$' >/dev/null && break
     kill -0 "$game" 2>/dev/null || fail "the game ended before its window"
     sleep 0.1
 done
-[ "$shown" = yes ] || fail "no window"
 # Escape until the game has ended: a key pressed before the window has the keyboard focus is
 # not the game's.
 for _ in $(seq 20); do
@@ -80,10 +69,8 @@ for _ in $(seq 20); do
     done
 done
 kill -0 "$game" 2>/dev/null && fail "still running after Escape"
-status=0
-wait "$game" || status=$?
+wait "$game" || fail "exit code $?"
 game=
-[ "$status" -eq 0 ] || fail "exit code $status"
 
 # The score file is beside the program (its folder is writable here) or in the player's folder.
 [ -f "$prefix/bin/flockvel.txt" ] ||

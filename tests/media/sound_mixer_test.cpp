@@ -10,70 +10,56 @@
 namespace game {
 namespace {
 
-std::vector<std::int16_t> mix(SoundMixer& mixer, std::size_t count) {
-    std::vector<std::int16_t> out(count, 1234); // whatever was there is overwritten
+using Samples = std::vector<std::int16_t>;
+
+Samples mix(SoundMixer& mixer, std::size_t count) {
+    Samples out(count, 1234); // whatever was there is overwritten
     mixInto(mixer, out.data(), out.size());
     return out;
 }
 
-MixerSound constant(std::int16_t value, std::size_t count) {
-    return MixerSound{std::vector<std::int16_t>(count, value)};
-}
-
-TEST(SoundMixer, VoicesAddUpAndTheSumSaturatesInsteadOfWrapping) {
+TEST(SoundMixer, VoicesAddUpScaledByTheirGainsAndTheSumSaturatesInsteadOfWrapping) {
     struct Case {
-        std::int16_t a, b, want;
+        std::int16_t a;
+        float gainA;
+        std::int16_t b, want;
     };
-    for (const Case c : {Case{1000, 2000, 3000}, Case{30000, 10000, 32767},
-                         Case{-30000, -10000, -32768}, Case{-5, 5, 0}}) {
+    for (const Case c :
+         {Case{1000, 1.0f, 2000, 3000}, Case{30000, 1.0f, 10000, 32767},
+          Case{-30000, 1.0f, -10000, -32768}, Case{-5, 1.0f, 5, 0}, Case{20000, 0.5f, 0, 10000},
+          Case{20000, 0.0f, 0, 0}, Case{20000, 2.0f, 0, 20000}}) {
         SoundMixer mixer;
-        const MixerSound a = constant(c.a, 4);
-        const MixerSound b = constant(c.b, 4);
-        startVoice(mixer, 10, &a, false, 1.0f);
+        const MixerSound a{Samples(4, c.a)};
+        const MixerSound b{Samples(4, c.b)};
+        startVoice(mixer, 10, &a, false, c.gainA);
         startVoice(mixer, 11, &b, false, 1.0f);
-        EXPECT_EQ(mix(mixer, 4), std::vector<std::int16_t>(4, c.want)) << c.a << " + " << c.b;
+        EXPECT_EQ(mix(mixer, 4), Samples(4, c.want)) << c.a << " x " << c.gainA << " + " << c.b;
     }
 }
 
-TEST(SoundMixer, TheGainScalesTheSamples) {
-    const MixerSound s = constant(20000, 2);
-    for (const auto& [gain, want] : {std::pair{1.0f, 20000}, std::pair{0.5f, 10000},
-                                     std::pair{0.0f, 0}, std::pair{2.0f, 20000}}) {
-        SoundMixer mixer;
-        startVoice(mixer, 0, &s, false, gain);
-        EXPECT_EQ(mix(mixer, 1)[0], want) << "gain " << gain;
-    }
-}
-
-TEST(SoundMixer, ASoundEndsAtItsLastSampleOrLoopsToItsFirst) {
+// Playing a channel again restarts it instead of layering it.
+TEST(SoundMixer, ASoundEndsAtItsLastSampleOrLoopsToItsFirstAndARepeatStartsOver) {
     const MixerSound s{{1, 2, 3}};
     SoundMixer mixer;
     startVoice(mixer, 5, &s, false, 1.0f);
-    EXPECT_EQ(mix(mixer, 5), (std::vector<std::int16_t>{1, 2, 3, 0, 0}));
+    EXPECT_EQ(mix(mixer, 5), (Samples{1, 2, 3, 0, 0}));
     EXPECT_EQ(mixer.voices[5].sound, nullptr);
     startVoice(mixer, 5, &s, true, 1.0f);
-    EXPECT_EQ(mix(mixer, 7), (std::vector<std::int16_t>{1, 2, 3, 1, 2, 3, 1}));
-}
-
-TEST(SoundMixer, PlayingAChannelAgainRestartsItInsteadOfLayeringIt) {
-    const MixerSound s{{100, 200, 300, 400}};
-    SoundMixer mixer;
-    startVoice(mixer, 3, &s, false, 1.0f);
-    mix(mixer, 2);
-    startVoice(mixer, 3, &s, false, 1.0f);
-    EXPECT_EQ(mix(mixer, 4), (std::vector<std::int16_t>{100, 200, 300, 400}));
+    EXPECT_EQ(mix(mixer, 7), (Samples{1, 2, 3, 1, 2, 3, 1}));
+    startVoice(mixer, 5, &s, false, 1.0f);
+    EXPECT_EQ(mix(mixer, 4), (Samples{1, 2, 3, 0}));
 }
 
 TEST(SoundMixer, AFreedSoundIsSilencedOnEveryChannel) {
-    const MixerSound s = constant(7, 600);
-    const MixerSound other = constant(1, 600);
+    const MixerSound s{Samples(600, 7)};
+    const MixerSound other{Samples(600, 1)};
     SoundMixer mixer;
     startVoice(mixer, 1, &s, false, 1.0f);
     startVoice(mixer, 2, &s, true, 1.0f);
     startVoice(mixer, 3, &other, false, 1.0f);
     stopVoicesOf(mixer, &s);
     // Longer than one slice of the mix, so the slices join up.
-    EXPECT_EQ(mix(mixer, 600), std::vector<std::int16_t>(600, 1));
+    EXPECT_EQ(mix(mixer, 600), Samples(600, 1));
 }
 
 } // namespace

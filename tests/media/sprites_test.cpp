@@ -85,7 +85,8 @@ TEST_F(Sprites, AHostilePictureIsRefusedAndEmptiesTheSlot) {
     }
 }
 
-// Large flat areas survive compression nearly unchanged, and 5-bit channels exactly.
+// Large flat areas survive compression nearly unchanged. The 16- and 32-bit forms and cut JPEGs
+// are the picture corpus's part.
 std::uint32_t quarters(int x, int y) {
     static constexpr std::uint32_t kColors[4] = {0xE01010, 0x10E010, 0x1010E0, 0xE0E0E0};
     return kColors[(x >= 8 ? 1 : 0) + (y >= 8 ? 2 : 0)];
@@ -95,8 +96,6 @@ TEST_F(Sprites, EveryPictureFormBecomesUprightScreenPixels) {
     const auto grey = [](int x, int y) { return (quarters(x, y) >> 8 & 0xFF) * 0x010101u; };
     test::Bytes unpadded = test::makeBmp(21, 21, quarters);
     unpadded.pop_back(); // the last stored row keeps its 63 pixel bytes but not its padding
-    test::Bytes cut = test::makeJpeg(64, 64, quarters, false, 95, /*progressive=*/true);
-    cut.resize(cut.size() * 2 / 3);
     const struct {
         const char* what;
         test::Bytes file;
@@ -106,12 +105,9 @@ TEST_F(Sprites, EveryPictureFormBecomesUprightScreenPixels) {
     } rows[] = {
         {"24-bit BMP, rows of 63 bytes padded to 64", test::makeBmp(21, 21, quarters), 21, quarters,
          0},
-        {"32-bit BMP", test::makeBmp(21, 21, quarters, {.bitCount = 32}), 21, quarters, 0},
-        {"16-bit BMP", test::makeBmp(21, 21, quarters, {.bitCount = 16}), 21, quarters, 0},
         {"BMP without the last row's padding", unpadded, 21, quarters, 0},
         {"JPEG, rows of 63 bytes padded to 64", test::makeJpeg(21, 21, quarters), 21, quarters, 6},
         {"greyscale JPEG", test::makeJpeg(21, 21, quarters, true), 21, grey, 6},
-        {"JPEG cut short, coarse but at its full size", cut, 64, quarters, 255},
     };
     for (const auto& row : rows) {
         ASSERT_NE(load(0, row.file), 0) << row.what;

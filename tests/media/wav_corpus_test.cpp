@@ -1,15 +1,18 @@
 // Every WAV of the shared corpora through the sound loader: 8- and 16-bit PCM in one or two
-// channels (also in the extensible form) loads with its format and sample bytes; everything
-// else is refused cleanly and leaves the slot as it was.
+// channels (also in the extensible form) loads with its format and sample bytes and becomes a
+// sound on SDL's own device; everything else is refused cleanly and leaves the slot as it was.
 
+#include "media/sdl/sdl_sound.hpp"
 #include "media/sound.hpp"
 #include "media/wav_reader.hpp"
 #include "support/corpus.hpp"
 #include "support/fake_device.hpp"
 #include "support/media_files.hpp"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <tuple>
 
@@ -59,6 +62,8 @@ TEST(WavCorpus, PcmOfEightAndSixteenBitsLoadsAndEverythingElseIsRefused) {
     closeSound();
     fake::reset(0);
     ASSERT_EQ(initSound(), 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    ASSERT_TRUE(sdl::openAudio()) << SDL_GetError();
     const test::Bytes kept = test::makePcmWav(1, 8000, 8, test::Bytes(16, 0x80));
     ASSERT_EQ(soundFromMemory(20, kept.data(), kept.size()), 1);
     const auto files = test::corpusFiles("wav", {".wav"});
@@ -78,9 +83,16 @@ TEST(WavCorpus, PcmOfEightAndSixteenBitsLoadsAndEverythingElseIsRefused) {
             EXPECT_EQ(Format(wav.format.channels, wav.format.rate, wav.format.bits, wav.bytes),
                       want->second)
                 << file;
+            // Converted to the device's format; a freed sound stops playing.
+            const std::int32_t sound = sdl::createSound(wav.format, wav.samples, wav.bytes);
+            EXPECT_NE(sound, 0) << file;
+            sdl::startSound(sound, 15, false, 1.0f);
+            sdl::destroySound(sound);
+            EXPECT_FALSE(sdl::anyVoicePlaying()) << file;
         }
     }
     EXPECT_EQ(loaded, kLoadable.size());
+    sdl::closeAudio();
     closeSound();
 }
 

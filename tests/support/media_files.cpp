@@ -21,7 +21,7 @@ void put32(Bytes& b, std::size_t at, std::uint32_t v) {
 }
 
 Bytes makeBmp(int width, int height, const PixelAt& pixel, const BmpOptions& options) {
-    const std::size_t stride = (static_cast<std::size_t>(width) * options.bitCount + 31) / 32 * 4;
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
     const std::size_t offset = 14 + options.infoSize;
     Bytes b(offset + stride * static_cast<std::size_t>(height), 0);
     put16(b, 0, 'B' | 'M' << 8);
@@ -31,29 +31,21 @@ Bytes makeBmp(int width, int height, const PixelAt& pixel, const BmpOptions& opt
     put32(b, 18, static_cast<std::uint32_t>(width));
     put32(b, 22, static_cast<std::uint32_t>(options.topDown ? -height : height));
     put16(b, 26, 1);
-    put16(b, 28, static_cast<std::uint32_t>(options.bitCount));
+    put16(b, 28, 24);
     for (int row = 0; row < height; ++row) {
         const int y = options.topDown ? row : height - 1 - row; // bottom row first
         for (int x = 0; x < width; ++x) {
             const std::uint32_t c = pixel(x, y);
-            const std::size_t at = offset + static_cast<std::size_t>(row) * stride +
-                                   static_cast<std::size_t>(x * options.bitCount / 8);
-            if (options.bitCount == 16) {
-                put16(b, at, (c >> 19 & 31) << 10 | (c >> 11 & 31) << 5 | (c >> 3 & 31));
-                continue;
-            }
+            const std::size_t at =
+                offset + static_cast<std::size_t>(row) * stride + static_cast<std::size_t>(x) * 3;
             put16(b, at, c); // blue, green
             b[at + 2] = static_cast<std::uint8_t>(c >> 16);
-            if (options.bitCount == 32) {
-                b[at + 3] = 0xA5; // the fourth byte means nothing
-            }
         }
     }
     return b;
 }
 
-Bytes makeJpeg(int width, int height, const PixelAt& pixel, bool greyscale, int quality,
-               bool progressive) {
+Bytes makeJpeg(int width, int height, const PixelAt& pixel, bool greyscale, int quality) {
     jpeg_compress_struct info{};
     jpeg_error_mgr error{};
     info.err = jpeg_std_error(&error);
@@ -67,9 +59,6 @@ Bytes makeJpeg(int width, int height, const PixelAt& pixel, bool greyscale, int 
     info.in_color_space = greyscale ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
-    if (progressive) {
-        jpeg_simple_progression(&info);
-    }
     jpeg_start_compress(&info, TRUE);
     for (Bytes row; info.next_scanline < info.image_height; row.clear()) {
         for (int x = 0; x < width; ++x) {

@@ -14,8 +14,8 @@ using Bytes = std::vector<std::uint8_t>;
 // The colour a test picture has at (x, y), as 0x00RRGGBB.
 using PixelAt = std::function<std::uint32_t(int x, int y)>;
 
+// A 24-bit BMP.
 struct BmpOptions {
-    int bitCount = 24;    // 16 (5-5-5), 24 or 32
     bool topDown = false; // negative height
     std::uint32_t infoSize = 40;
 };
@@ -24,7 +24,7 @@ Bytes makeBmp(int width, int height, const PixelAt& pixel, const BmpOptions& opt
 
 // A JPEG of the picture; greyscale takes the green channel as the grey value.
 Bytes makeJpeg(int width, int height, const PixelAt& pixel, bool greyscale = false,
-               int quality = 95, bool progressive = false);
+               int quality = 95);
 
 struct WavChunk {
     std::string id;

@@ -28,17 +28,15 @@ protected:
         displayOptions = DisplayOptions{};
     }
 
-    // Left half red, right half blue, a green band across the middle rows.
-    static std::vector<std::uint32_t> pattern() {
+    // Left half red, right half blue, a green band across the middle rows; a yellow corner
+    // bottom left when asked for.
+    static std::vector<std::uint32_t> pattern(bool corner = false) {
         std::vector<std::uint32_t> pixels(640 * 480);
-        for (int y = 0; y < 480; ++y) {
-            for (int x = 0; x < 640; ++x) {
-                std::uint32_t c = x < 320 ? 0xFF0000u : 0x0000FFu;
-                if (y >= 200 && y < 280) {
-                    c = 0x00FF00u;
-                }
-                pixels[static_cast<std::size_t>(y * 640 + x)] = c;
-            }
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const std::size_t x = i % 640;
+            const std::size_t y = i / 640;
+            pixels[i] = y >= 200 && y < 280 ? 0x00FF00u : x < 320 ? 0xFF0000u : 0x0000FFu;
+            pixels[i] = corner && x < 100 && y >= 400 ? 0xFFFF00u : pixels[i];
         }
         return pixels;
     }
@@ -59,19 +57,13 @@ protected:
 
 TEST_P(SdlDisplay, PresentShowsTheGamesPictureScaledIntoTheWindow) {
     ASSERT_EQ(sdl::presentPath(), GetParam());
-    auto pixels = pattern();
-    sdl::present(pixels.data(), 640, 480);
+    sdl::present(pattern().data(), 640, 480);
     EXPECT_EQ(shownAt(100, 100), 0xFF0000u);
     EXPECT_EQ(shownAt(500, 100), 0x0000FFu);
     EXPECT_EQ(shownAt(100, 240), 0x00FF00u);
     EXPECT_EQ(shownAt(600, 400), 0x0000FFu);
     // The next frame changes one corner only; the rest must stay as shown.
-    for (int y = 400; y < 480; ++y) {
-        for (int x = 0; x < 100; ++x) {
-            pixels[static_cast<std::size_t>(y * 640 + x)] = 0xFFFF00u;
-        }
-    }
-    sdl::present(pixels.data(), 640, 480);
+    sdl::present(pattern(true).data(), 640, 480);
     EXPECT_EQ(shownAt(50, 450), 0xFFFF00u);
     EXPECT_EQ(shownAt(150, 450), 0xFF0000u);
     EXPECT_EQ(shownAt(500, 100), 0x0000FFu);
@@ -89,8 +81,7 @@ TEST_P(SdlDisplay, SwitchingToAWindowAndBackKeepsThePictureWhole) {
     sdl::toggleWindowMode();
     sdl::pumpEvents();
     EXPECT_TRUE(sdl::fullScreen());
-    const auto pixels = pattern();
-    sdl::present(pixels.data(), 640, 480);
+    sdl::present(pattern().data(), 640, 480);
     EXPECT_EQ(shownAt(500, 100), 0x0000FFu);
     EXPECT_EQ(shownAt(100, 240), 0x00FF00u);
 }
@@ -107,8 +98,7 @@ TEST_P(SdlRenderer, ALostRenderDeviceIsRebuiltAndReportedOnce) {
         ASSERT_EQ(SDL_PushEvent(&reset), 1);
         sdl::pumpEvents();
         EXPECT_FALSE(sdl::displayLost()) << "nothing was rebuilt yet";
-        const auto pixels = pattern();
-        sdl::present(pixels.data(), 640, 480);
+        sdl::present(pattern().data(), 640, 480);
         EXPECT_TRUE(sdl::displayLost());
         EXPECT_FALSE(sdl::displayLost());
         EXPECT_EQ(shownAt(500, 100), 0x0000FFu);
