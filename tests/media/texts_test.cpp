@@ -1,5 +1,5 @@
-// The game's texts: cut and written as the old text functions did, and set in its typeface,
-// DejaVu Sans Condensed Bold at 13 points, crisp, in Windows-1252.
+// The game's texts: cut and written as the old text functions did, and a bounded store of the
+// texts set in the game's typeface.
 
 #include "media/font.hpp"
 #include "media/texts.hpp"
@@ -34,26 +34,8 @@ TEST(Texts, CutAndWriteLikeTheOldTextFunctions) {
     EXPECT_EQ(textLength("f\xFCllt"), 5) << "Windows-1252 letters are one byte";
 }
 
-// 13 pixels per em: the font's ascender and descender round up to the old system font's line.
-// Letters advance by their own widths, without kerning; Windows-1252 signs have glyphs.
-TEST(Font, TextsAreSetOnA16PixelLineInWindows1252) {
-    EXPECT_EQ(fontLineHeight(), 16);
-    EXPECT_EQ(fontAscent(), 13);
-    EXPECT_EQ(textShape("AV").width, textShape("A").width + textShape("V").width);
-    const TextShape shape = textShape("Punkte: 1234 Tg");
-    for (const TextRun& run : shape.runs) {
-        EXPECT_TRUE(run.y >= 0 && run.y < shape.height && run.length > 0);
-    }
-    EXPECT_EQ(unicodeOf1252(0x80), 0x20ACu); // the euro sign, first of the high controls
-    EXPECT_EQ(unicodeOf1252(0x81), 0x81u);   // undefined in the code page
-    EXPECT_EQ(textShape("\xE4").width, textShape("a").width);
-    EXPECT_GT(textShape("\xE4").runs.size(), textShape("a").runs.size()) << "and its dots";
-    for (const char* sign : {"A", "\x80", "\xDF", "\xF6", "\xFC", "\x84"}) {
-        EXPECT_FALSE(textShape(sign).runs.empty()) << static_cast<int>(sign[0] & 0xFF);
-    }
-}
-
 TEST(Font, ATextIsRenderedOnceAndTheStoreStaysBounded) {
+    EXPECT_EQ(fontLineHeight(), 16) << "the ascent and the descent";
     const TextShape* first = &textShape("Bestenliste");
     EXPECT_EQ(&textShape("Bestenliste"), first);
     for (int i = 0; i < 3000; ++i) {

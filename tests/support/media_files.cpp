@@ -1,5 +1,6 @@
 #include "support/media_files.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -9,11 +10,14 @@
 #include <jpeglib.h>
 
 namespace game::test {
+namespace {
 
 void put16(Bytes& b, std::size_t at, std::uint32_t v) {
     b[at] = static_cast<std::uint8_t>(v);
     b[at + 1] = static_cast<std::uint8_t>(v >> 8);
 }
+
+} // namespace
 
 void put32(Bytes& b, std::size_t at, std::uint32_t v) {
     put16(b, at, v);
@@ -77,34 +81,24 @@ Bytes makeJpeg(int width, int height, const PixelAt& pixel, bool greyscale, int 
     return bytes;
 }
 
-Bytes pcmFormat(int channels, int rate, int bits) {
-    Bytes f(16, 0);
-    put16(f, 0, 1);
-    put16(f, 2, static_cast<std::uint32_t>(channels));
-    put32(f, 4, static_cast<std::uint32_t>(rate));
-    put32(f, 8, static_cast<std::uint32_t>(rate * channels * bits / 8));
-    put16(f, 12, static_cast<std::uint32_t>(channels * bits / 8));
-    put16(f, 14, static_cast<std::uint32_t>(bits));
-    return f;
-}
-
-Bytes makeWav(const std::vector<WavChunk>& chunks) {
-    Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
-    for (const WavChunk& chunk : chunks) {
-        b.insert(b.end(), chunk.id.begin(), chunk.id.begin() + 4);
-        b.resize(b.size() + 4);
-        put32(b, b.size() - 4, static_cast<std::uint32_t>(chunk.body.size()));
-        b.insert(b.end(), chunk.body.begin(), chunk.body.end());
-        if (chunk.body.size() % 2 != 0) {
-            b.push_back(0); // the pad byte
-        }
-    }
-    put32(b, 4, static_cast<std::uint32_t>(b.size() - 8));
-    return b;
-}
-
 Bytes makePcmWav(int channels, int rate, int bits, const Bytes& samples) {
-    return makeWav({{"fmt ", pcmFormat(channels, rate, bits)}, {"data", samples}});
+    // An odd number of bytes is followed by a pad byte.
+    Bytes b(44 + samples.size() + samples.size() % 2, 0);
+    const std::string head = "RIFF....WAVEfmt ";
+    std::copy(head.begin(), head.end(), b.begin());
+    const auto frame = static_cast<std::uint32_t>(channels * bits / 8);
+    put32(b, 4, static_cast<std::uint32_t>(b.size() - 8));
+    put32(b, 16, 16);
+    put16(b, 20, 1);
+    put16(b, 22, static_cast<std::uint32_t>(channels));
+    put32(b, 24, static_cast<std::uint32_t>(rate));
+    put32(b, 28, static_cast<std::uint32_t>(rate) * frame);
+    put16(b, 32, frame);
+    put16(b, 34, static_cast<std::uint32_t>(bits));
+    std::copy_n("data", 4, b.begin() + 36);
+    put32(b, 40, static_cast<std::uint32_t>(samples.size()));
+    std::copy(samples.begin(), samples.end(), b.begin() + 44);
+    return b;
 }
 
 Bytes readWholeFile(const std::string& path) {

@@ -1,6 +1,6 @@
 #pragma once
 // Picture and sound files made in memory for the loaders' tests: BMPs written byte by byte as the
-// format describes them, JPEGs by libjpeg's own compressor, WAVs chunk by chunk.
+// format describes them, JPEGs by libjpeg's own compressor, WAVs of PCM samples.
 
 #include <cstdint>
 #include <functional>
@@ -26,19 +26,9 @@ Bytes makeBmp(int width, int height, const PixelAt& pixel, const BmpOptions& opt
 Bytes makeJpeg(int width, int height, const PixelAt& pixel, bool greyscale = false,
                int quality = 95);
 
-struct WavChunk {
-    std::string id;
-    Bytes body;
-};
-
-// The 16 bytes of a PCM format record.
-Bytes pcmFormat(int channels, int rate, int bits);
-// "RIFF" + size + "WAVE" and the chunks in order, each padded to an even size.
-Bytes makeWav(const std::vector<WavChunk>& chunks);
-// A plain PCM file: "fmt " and "data".
+// A plain PCM file: "fmt " and "data", the data padded to an even size.
 Bytes makePcmWav(int channels, int rate, int bits, const Bytes& samples);
 
-void put16(Bytes& b, std::size_t at, std::uint32_t v);
 void put32(Bytes& b, std::size_t at, std::uint32_t v);
 
 Bytes readWholeFile(const std::string& path);

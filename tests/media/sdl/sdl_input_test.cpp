@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <set>
 
 namespace game {
 namespace {
@@ -76,26 +75,6 @@ protected:
         readMouse();
     }
 };
-
-// Position codes by place on the keyboard, whatever its layout: the key a German keyboard
-// labels Z sits where US keyboards have Y. Every mapped key has its own code but the ISO twins.
-TEST_F(SdlInput, KeysMapToTheirPositionCodes) {
-    const std::pair<SDL_Scancode, int> keys[] = {{SDL_SCANCODE_KP_ENTER, key::kKeypadEnter},
-                                                 {SDL_SCANCODE_Y, key::kY},
-                                                 {static_cast<SDL_Scancode>(SDL_NUM_SCANCODES), 0}};
-    for (const auto& [scancode, code] : keys) {
-        EXPECT_EQ(sdl::keyCodeOf(scancode), code) << scancode;
-    }
-    std::set<int> codes;
-    int mapped = 0;
-    for (int sc = 0; sc < SDL_NUM_SCANCODES; ++sc) {
-        const int code = sdl::keyCodeOf(static_cast<SDL_Scancode>(sc));
-        mapped += code != 0 ? 1 : 0;
-        codes.insert(code);
-    }
-    EXPECT_GE(mapped, 104);                            // a full PC keyboard
-    EXPECT_EQ(static_cast<int>(codes.size()), mapped); // the twins share 0x2B; 0 is the rest
-}
 
 // A key is down from its key-down to its key-up; every press and desktop repeat between two reads
 // is one stroke, so a key tapped in between shows once. Losing the focus lets go of every key.
