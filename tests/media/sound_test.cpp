@@ -1,4 +1,5 @@
-// Sound slots on a fake machine without a sound device.
+// Sound slots on the fake machine: the numbers taken, the level of a new sound, and a machine
+// without a sound device.
 
 #include "media/sound.hpp"
 

@@ -1,5 +1,5 @@
-// Sprite loading: BMP and JPEG pictures becoming screen pixels, the colour keys and the pictures
-// refused.
+// Sprite loading: BMP and JPEG pictures becoming screen pixels, the colour keys, the pictures
+// refused and the JPEG decoder's one place in the list of decoders.
 
 #include "support/media_files.hpp"
 #include "support/screen.hpp"

@@ -1,5 +1,6 @@
 // The SDL window under SDL's dummy video driver (a 1024 x 768 desktop): the rebuild after a lost
-// render device, read back from the window, and a video driver that cannot start.
+// render device, read back from the window, the window's size, and a video driver that cannot
+// start.
 
 #include "media/sdl/sdl_display.hpp"
 #include "media/sdl/sdl_input.hpp"
