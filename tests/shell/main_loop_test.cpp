@@ -49,24 +49,6 @@ TEST(MainLoop, UnsetDeadlinesCountAsPassedAtAnyTick) {
     }
 }
 
-TEST(MainLoop, FramesComeEveryThirdPassAcrossTheWrapAndNotExactlyAtTheInterval) {
-    start(0xFFFFFF00u);
-    for (int pass = 0; pass < 40; ++pass) { // 10 ms apart: due when 25 ms have passed
-        mainLoopPass();
-        ASSERT_EQ(state.frameTick, pass % 3 == 0 ? 1 : 0) << pass;
-    }
-    start(0);
-    mainLoopPass();
-    fake::advance(15); // exactly 25 ms after the frame
-    mainLoopPass();
-    EXPECT_EQ(state.frameTick, 0);
-    mainLoopPass();
-    EXPECT_EQ(state.frameTick, 1);
-    clicksWithin(1010); // a frame every 30 ms; the next sample after 1000 ms
-    EXPECT_GE(state.framesPerSecond, 33);
-    EXPECT_LE(state.framesPerSecond, 35);
-}
-
 // Button scripts: press (+) or release (-) of the left (L) or right (R) button, then passes for
 // so many ms, counting the clicks of one button.
 TEST(MainLoop, ClickFilterDeliversAClickPerPressOutsideTheLockOut) {

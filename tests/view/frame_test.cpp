@@ -9,7 +9,6 @@
 #include "media/sprites.hpp"
 #include "record/catalogue.hpp"
 #include "record/game_state.hpp"
-#include "rules/ball_height.hpp"
 #include "rules/board.hpp"
 #include "rules/menu.hpp"
 #include "rules/shards.hpp"
@@ -106,29 +105,6 @@ TEST(Faces, ForcedFacesEndARunningExpressionForGood) {
     cell.height = 0;
     cell.fallSpeed = -3;
     EXPECT_EQ(chooseFace(cell, false), face::kAahhh);
-}
-
-TEST(BallHeight, SelectedBallHopsWithoutPauseAndANewBallFallsSeventeenFrames) {
-    resetGameState();
-    state.selectedCol = 2;
-    state.selectedRow = 3;
-    std::vector<float> heights;
-    for (int frame = 0; frame < 18; ++frame) {
-        animateBallHeight(2, 3);
-        heights.push_back(cellAt(2, 3).height);
-    }
-    EXPECT_EQ(heights, (std::vector<float>{4, 7.5f, 10.5f, 13, 15, 16.5f, 17.5f, 18, 18, 17.5f,
-                                           16.5f, 15, 13, 10.5f, 7.5f, 4, 0, 4}));
-    Cell& dropped = cellAt(5, 5);
-    dropped.height = 400.0f;
-    dropped.fallSpeed = 20.0f;
-    int frames = 0;
-    for (; frames < 100 && (dropped.height != 0 || dropped.fallSpeed != 0); ++frames) {
-        animateBallHeight(5, 5);
-    }
-    EXPECT_EQ(frames, 17);
-    animateBallHeight(5, 5); // at rest and not selected: stays down
-    EXPECT_EQ(dropped.height + dropped.fallSpeed, 0.0f);
 }
 
 TEST(Shards, BurstStepTakesTheFirstMarkedBallInScanOrderAndAppendsItsShards) {
