@@ -2,7 +2,6 @@
 
 #include "media/input.hpp"
 #include "record/game_state.hpp"
-#include "rules/board.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
 
@@ -100,18 +99,6 @@ TEST(MainLoop, ClockJumpsOfWeeksOrHalfTheTickRangeLockNothingOut) {
         fake::pressButton(0);
         mainLoopPass();
         EXPECT_EQ(state.leftClick, 1) << jump;
-    }
-}
-
-TEST(MainLoop, RightButtonHeldKeepsTheSelectionCleared) {
-    start(0);
-    cellAt(3, 4).color = 1; // a ball there: only the button clears the selection
-    fake::pressButton(1);
-    for (int pass = 0; pass < 50; ++pass) {
-        state.selectedCol = 3;
-        state.selectedRow = 4;
-        mainLoopPass();
-        ASSERT_EQ(state.selectedCol, -1) << pass;
     }
 }
 
