@@ -48,6 +48,16 @@ TEST(MainLoop, UnsetDeadlinesCountAsPassedAtAnyTick) {
     }
 }
 
+TEST(MainLoop, AFrameComesOnlyOnceItsIntervalHasPassedAlsoAcrossTheWrap) {
+    start(0xFFFFFFF0u);
+    mainLoopPass();
+    fake::advance(15); // with the pass's sleep: exactly 25 ms after the frame
+    mainLoopPass();
+    EXPECT_EQ(state.frameTick, 0);
+    mainLoopPass();
+    EXPECT_EQ(state.frameTick, 1);
+}
+
 // Button scripts: press (+) or release (-) of the left (L) or right (R) button, then passes for
 // so many ms, counting the clicks of one button.
 TEST(MainLoop, ClickFilterDeliversAClickPerPressOutsideTheLockOut) {

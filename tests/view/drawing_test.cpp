@@ -99,6 +99,20 @@ TEST_F(Drawing, ShapesCoverTheirPixelsAndNoOthers) {
     EXPECT_EQ(untouched(), 640 * 480 - covered);
 }
 
+TEST_F(Drawing, LinesBoxesAndTextsReachingOffScreenAreCutAtItsEdges) {
+    startDrawing(screenOutput());
+    setDrawingMode(kDrawTransparent);
+    setFrontColor(1, 2, 3);
+    drawLine(-100, 5, 1000, 0);
+    drawLine(5, -2000000000, 0, 2100000000);
+    drawBox(600, 470, 100, 100);
+    moveTextCursor(-30, -8);
+    drawText("Wichtelwerkstatt");
+    moveTextCursor(620, 470);
+    drawText("Wichtelwerkstatt");
+    EXPECT_EQ(at(0, 5) & at(639, 5) & at(5, 479) & at(639, 479), 0x010203u);
+}
+
 // A relief text (these check the pixels of texts): the text in the first colour up and left of its
 // place, in the second down and right, the face on top. The shadow style has no first colour (0
 // here).
@@ -197,7 +211,8 @@ INSTANTIATE_TEST_SUITE_P(
         CopyCase{"MinusOneShowsItAll", 66, 12, kClipThenWhole, 200, 100, 200, 100, 0, 0, 66, 12},
         // A clip whose origin lies outside the picture asks for pixels that do not exist: the
         // copy is refused as a whole, as the blitter refuses it.
-        CopyCase{"ClipLeftOfThePicture", 66, 12, {{-5, 0, 10, 12}}, 100, 100, 0, 0, 0, 0, 0, 0}),
+        CopyCase{"ClipLeftOfThePicture", 66, 12, {{-5, 0, 10, 12}}, 100, 100, 0, 0, 0, 0, 0, 0},
+        CopyCase{"ClipAboveThePicture", 66, 12, {{0, -3, 10, 12}}, 100, 100, 0, 0, 0, 0, 0, 0}),
     [](const ::testing::TestParamInfo<CopyCase>& p) { return std::string(p.param.name); });
 
 TEST_F(Drawing, NoSpriteIsDrawnFromAnEmptySlotABadNumberOrAnInactiveDisplay) {

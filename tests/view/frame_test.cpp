@@ -9,6 +9,7 @@
 #include "media/sprites.hpp"
 #include "record/catalogue.hpp"
 #include "record/game_state.hpp"
+#include "rules/ball_height.hpp"
 #include "rules/board.hpp"
 #include "rules/menu.hpp"
 #include "rules/shards.hpp"
@@ -105,6 +106,19 @@ TEST(Faces, ForcedFacesEndARunningExpressionForGood) {
     cell.height = 0;
     cell.fallSpeed = -3;
     EXPECT_EQ(chooseFace(cell, false), face::kAahhh);
+}
+
+TEST(BallHeight, SelectedBallHopsWithoutPause) {
+    resetGameState();
+    state.selectedCol = 2;
+    state.selectedRow = 3;
+    std::vector<float> heights;
+    for (int frame = 0; frame < 18; ++frame) {
+        animateBallHeight(2, 3);
+        heights.push_back(cellAt(2, 3).height);
+    }
+    EXPECT_EQ(heights, (std::vector<float>{4, 7.5f, 10.5f, 13, 15, 16.5f, 17.5f, 18, 18, 17.5f,
+                                           16.5f, 15, 13, 10.5f, 7.5f, 4, 0, 4}));
 }
 
 TEST(Shards, BurstStepTakesTheFirstMarkedBallInScanOrderAndAppendsItsShards) {
