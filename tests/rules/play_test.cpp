@@ -1,9 +1,6 @@
 // The rules played through the real main-loop pass: rows, moves, new balls, undo and the menu,
 // each a table of scenarios (see support/scenario.hpp).
 
-#include "record/game_state.hpp"
-#include "support/fake_device.hpp"
-#include "support/game_driver.hpp"
 #include "support/scenario.hpp"
 
 namespace game::test {
@@ -193,18 +190,6 @@ INSTANTIATE_TEST_SUITE_P(
                  "snowon=0; tab 4; snowon=1"},
         Scenario{"the end tab ends the program", "tab 7; quit=1 ended=1"}),
     scenarioName);
-
-TEST(MenuActions, EndTabEndsThePassWithoutSleepOrFrame) {
-    prepareGame();
-    pointAt({5, 450});
-    runFor(100);
-    const std::uint32_t slept = fake::dev.sleptMs;
-    const std::int32_t bob = state.bobAngle;
-    fake::pressButton(0);
-    EXPECT_FALSE(pass());
-    EXPECT_EQ(fake::dev.sleptMs, slept);
-    EXPECT_EQ(state.bobAngle, bob);
-}
 
 } // namespace
 } // namespace game::test

@@ -97,11 +97,6 @@ void clickAt(ScreenPoint at, std::int32_t button) {
     pass();
 }
 
-void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, std::int32_t toRow) {
-    clickAt(squarePoint(fromCol, fromRow));
-    clickAt(squarePoint(toCol, toRow));
-}
-
 void runUntilSettled() {
     passUntil(
         [] {
@@ -127,11 +122,6 @@ std::vector<std::int32_t> newSounds() {
     }
     soundsSeen = fake::dev.played.size();
     return fresh;
-}
-
-int ballCount() {
-    return static_cast<int>(std::count_if(state.board.begin(), state.board.end(),
-                                          [](const Cell& c) { return c.color != 0; }));
 }
 
 } // namespace game::test

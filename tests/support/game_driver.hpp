@@ -43,9 +43,6 @@ void pointAt(ScreenPoint at);
 // one pass. Passes first until the click lock-out of the previous click is over.
 void clickAt(ScreenPoint at, std::int32_t button = 0);
 
-// Sends the ball on (fromCol, fromRow) to (toCol, toRow) with two clicks.
-void sendBall(std::int32_t fromCol, std::int32_t fromRow, std::int32_t toCol, std::int32_t toRow);
-
 // Passes until no ball walks and no ball waits to burst.
 void runUntilSettled();
 
@@ -54,8 +51,5 @@ void tapKey(int code, std::uint32_t holdMs = 0);
 
 // The sounds played since the last call (or since prepareGame), in order.
 std::vector<std::int32_t> newSounds();
-
-// Number of balls on the board.
-int ballCount();
 
 } // namespace game::test

@@ -166,7 +166,8 @@ const std::map<std::string, std::function<void(const Words&)>> kActions = {
     {"rclick", [](const Words& w) { clickAt(squareIn(w, 1), 1); }},
     {"send",
      [](const Words& w) {
-         sendBall(pointOf(w.at(1)).x, pointOf(w[1]).y, pointOf(w.at(2)).x, pointOf(w[2]).y);
+         clickAt(squareIn(w, 1));
+         clickAt(squareIn(w, 2));
      }},
     {"at", [](const Words& w) { clickAt(pointOf(w.at(1))); }},
     {"point", [](const Words& w) { pointAt(pointOf(w.at(1))); }},
@@ -253,7 +254,7 @@ std::string value(const std::string& field, const std::string& want) {
         state.selectedCol != -1 && cellAt(state.selectedCol, state.selectedRow).height > 0;
     const auto board = boardPicture();
     const std::map<std::string, std::string> others = {
-        {"balls", std::to_string(ballCount())},
+        {"balls", countCells([](const Cell& c) { return c.color != 0; })},
         {"sel", squareText(state.selectedCol, state.selectedRow)},
         {"hover", squareText(state.hoverCol, state.hoverRow)},
         {"sounds", heard},
