@@ -52,6 +52,7 @@ TEST(PictureScaler, ThePictureFillsTheNarrowerSideCentredBetweenBars) {
     EXPECT_TRUE(bars[0] == (PixelRect{0, 0, 240, 1080}));
     EXPECT_TRUE(bars[1] == (PixelRect{1680, 0, 240, 1080}));
     EXPECT_TRUE(barsAround(letterbox(640, 480, kW, kH), 640, 480).empty());
+    EXPECT_EQ(barsAround(letterbox(1280, 1024, kW, kH), 1280, 1024).size(), 2u); // above, below
 }
 
 // Each picture pixel becomes a block of whole target pixels: k x k at an integer factor, at
