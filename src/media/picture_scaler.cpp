@@ -29,6 +29,35 @@ void fillTables(std::int32_t n, std::int32_t m, std::vector<std::int32_t>& src,
     }
 }
 
+// A tile's digest: two 64-bit words of pixels at a time go through a 64 x 64 -> 128-bit product
+// folded back to 64 bits, the way fast non-cryptographic hashes mix, with the running digest in
+// the product so the pixels' order counts. Frames are not chosen to collide: a change that keeps
+// a tile's digest is as likely as guessing a 64-bit number.
+__extension__ using Product = unsigned __int128;
+constexpr std::uint64_t kDigestSeed = 0x243F6A8885A308D3u;
+constexpr std::uint64_t kMixA = 0xA0761D6478BD642Fu;
+constexpr std::uint64_t kMixB = 0xE7037ED1A0B428DBu;
+
+std::uint64_t mix(std::uint64_t a, std::uint64_t b) {
+    const Product p = static_cast<Product>(a ^ kMixA) * (b ^ kMixB);
+    return static_cast<std::uint64_t>(p) ^ static_cast<std::uint64_t>(p >> 64);
+}
+
+std::uint64_t digestPixels(const std::uint32_t* pixels, std::int32_t count, std::uint64_t digest) {
+    std::int32_t i = 0;
+    for (; i + 4 <= count; i += 4) {
+        std::uint64_t a = 0;
+        std::uint64_t b = 0;
+        std::memcpy(&a, pixels + i, sizeof a);
+        std::memcpy(&b, pixels + i + 2, sizeof b);
+        digest = mix(a, b ^ digest);
+    }
+    for (; i < count; ++i) {
+        digest = mix(pixels[i], digest);
+    }
+    return digest;
+}
+
 } // namespace
 
 PixelRect letterbox(std::int32_t windowW, std::int32_t windowH, std::int32_t pictureW,
@@ -138,56 +167,48 @@ PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::i
 bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t w,
                  std::int32_t h) {
     changes.bands.clear();
-    const auto count = static_cast<std::size_t>(w) * static_cast<std::size_t>(h);
-    if (changes.last.size() != count) {
-        changes.last.assign(frame, frame + count);
-        changes.bands.push_back({0, 0, w, h});
-        return true;
-    }
     const std::int32_t tiles = (w + kChangeTile - 1) / kChangeTile;
-    changes.dirty.resize(static_cast<std::size_t>(tiles));
-    const auto rowBytes = static_cast<std::size_t>(w) * 4;
+    const std::int32_t tileRows = (h + kChangeTile - 1) / kChangeTile;
+    const bool first = changes.width != w || changes.height != h;
+    if (first) {
+        changes.width = w;
+        changes.height = h;
+        changes.digests.assign(static_cast<std::size_t>(tiles) * tileRows, 0);
+        changes.bands.push_back({0, 0, w, h});
+    }
+    changes.fresh.resize(static_cast<std::size_t>(tiles));
     for (std::int32_t ty = 0; ty < h; ty += kChangeTile) {
         const std::int32_t rows = std::min(kChangeTile, h - ty);
-        std::fill(changes.dirty.begin(), changes.dirty.end(), 0);
-        bool any = false;
+        std::fill(changes.fresh.begin(), changes.fresh.end(), kDigestSeed);
         for (std::int32_t y = ty; y < ty + rows; ++y) {
-            const std::uint32_t* now = frame + static_cast<std::size_t>(y) * w;
-            const std::uint32_t* before = changes.last.data() + static_cast<std::size_t>(y) * w;
-            if (std::memcmp(now, before, rowBytes) == 0) { // most rows: one fast look
-                continue;
-            }
-            any = true;
+            const std::uint32_t* row = frame + static_cast<std::size_t>(y) * w;
             for (std::int32_t t = 0; t < tiles; ++t) {
                 const std::int32_t x = t * kChangeTile;
-                const auto bytes = static_cast<std::size_t>(std::min(kChangeTile, w - x)) * 4;
-                auto& d = changes.dirty[static_cast<std::size_t>(t)];
-                d = d != 0 || std::memcmp(now + x, before + x, bytes) != 0 ? 1 : 0;
+                auto& d = changes.fresh[static_cast<std::size_t>(t)];
+                d = digestPixels(row + x, std::min(kChangeTile, w - x), d);
             }
         }
-        if (!any) {
-            continue;
-        }
+        std::uint64_t* stored =
+            changes.digests.data() + static_cast<std::size_t>(ty / kChangeTile) * tiles;
+        const auto changed = [&](std::int32_t t) {
+            return changes.fresh[static_cast<std::size_t>(t)] != stored[t];
+        };
         // Runs of changed tiles; one unchanged tile between two runs is cheaper sent along than
         // sent as another piece.
-        for (std::int32_t t = 0; t < tiles;) {
-            if (changes.dirty[static_cast<std::size_t>(t)] == 0) {
+        for (std::int32_t t = 0; t < tiles && !first;) {
+            if (!changed(t)) {
                 ++t;
                 continue;
             }
             std::int32_t end = t + 1;
-            while (end < tiles &&
-                   (changes.dirty[static_cast<std::size_t>(end)] != 0 ||
-                    (end + 1 < tiles && changes.dirty[static_cast<std::size_t>(end + 1)] != 0))) {
+            while (end < tiles && (changed(end) || (end + 1 < tiles && changed(end + 1)))) {
                 ++end;
             }
             const std::int32_t x = t * kChangeTile;
             changes.bands.push_back({x, ty, std::min(end * kChangeTile, w) - x, rows});
             t = end;
         }
-        const std::size_t at = static_cast<std::size_t>(ty) * w;
-        std::memcpy(changes.last.data() + at, frame + at,
-                    static_cast<std::size_t>(rows) * rowBytes);
+        std::copy(changes.fresh.begin(), changes.fresh.end(), stored);
     }
     return !changes.bands.empty();
 }
