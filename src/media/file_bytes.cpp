@@ -21,22 +21,42 @@ bool fail(std::string* why, std::string reason, std::vector<std::uint8_t>& out) 
 
 } // namespace
 
-bool readFileBytes(const char* path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
-                   std::string* why) {
-    out.clear();
+int openRegularFile(const char* path, std::size_t maxBytes, std::size_t& size, std::string* why) {
+    std::vector<std::uint8_t> none;
+    size = 0;
     if (path == nullptr || path[0] == '\0') {
-        return fail(why, "no file name", out);
+        fail(why, "no file name", none);
+        return -1;
     }
     // Opened without waiting: opening a FIFO for reading would otherwise block until a writer
     // comes. The type is checked before the first read.
     const int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        return fail(why, std::strerror(errno), out);
+        fail(why, std::strerror(errno), none);
+        return -1;
     }
     struct stat info {};
     if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(fd);
-        return fail(why, "not a regular file", out);
+        fail(why, "not a regular file", none);
+        return -1;
+    }
+    if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+        close(fd);
+        fail(why, "file too large", none);
+        return -1;
+    }
+    size = static_cast<std::size_t>(info.st_size);
+    return fd;
+}
+
+bool readFileBytes(const char* path, std::size_t maxBytes, std::vector<std::uint8_t>& out,
+                   std::string* why) {
+    out.clear();
+    std::size_t size = 0;
+    const int fd = openRegularFile(path, maxBytes, size, why);
+    if (fd < 0) {
+        return false;
     }
     // Read in blocks rather than trusting the size asked up front: the file may change meanwhile.
     std::uint8_t block[65536];

@@ -7,8 +7,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace game {
@@ -33,15 +35,23 @@ public:
             library_ = nullptr;
             return;
         }
-        // Read through the same checked open as every data file (a FIFO in its place would
-        // otherwise hang the start); the face reads from the bytes kept here.
+        // Opened through the same checked open as every data file (a FIFO in its place would
+        // otherwise hang the start). FreeType reads the parts it needs from the file as it needs
+        // them, so only the few glyphs the game shows take memory, not the whole font.
         std::string why;
-        if (!readFileBytes(file, kMaxFontFileBytes, bytes_, &why)) {
+        std::size_t size = 0;
+        file_ = openRegularFile(file, kMaxFontFileBytes, size, &why);
+        if (file_ < 0) {
             problem_ = std::string(file) + ": " + why;
             return;
         }
-        if (FT_New_Memory_Face(library_, bytes_.data(), static_cast<FT_Long>(bytes_.size()), 0,
-                               &face_) != 0) {
+        stream_.size = static_cast<unsigned long>(size);
+        stream_.descriptor.value = file_;
+        stream_.read = readStream;
+        FT_Open_Args args{};
+        args.flags = FT_OPEN_STREAM;
+        args.stream = &stream_;
+        if (FT_Open_Face(library_, &args, 0, &face_) != 0) {
             face_ = nullptr;
             problem_ = std::string(file) + ": not a font FreeType can read";
             return;
@@ -66,6 +76,9 @@ public:
         if (library_ != nullptr) {
             FT_Done_FreeType(library_);
         }
+        if (file_ >= 0) {
+            close(file_);
+        }
     }
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
@@ -85,6 +98,28 @@ public:
     }
 
 private:
+    // FreeType's reader: count 0 is a seek, which a positioned read does not need. A file cut
+    // short meanwhile reads short, and FreeType refuses the glyph.
+    static unsigned long readStream(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                                    unsigned long count) {
+        if (count == 0) {
+            return offset <= stream->size ? 0 : 1;
+        }
+        unsigned long done = 0;
+        while (done < count) {
+            const ssize_t got = pread(static_cast<int>(stream->descriptor.value), buffer + done,
+                                      count - done, static_cast<off_t>(offset + done));
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got <= 0) {
+                break;
+            }
+            done += static_cast<unsigned long>(got);
+        }
+        return done;
+    }
+
     static std::int32_t ceilPixels(FT_Long v) { return static_cast<std::int32_t>((v + 63) >> 6); }
 
     void render(std::uint32_t character, Glyph& g) {
@@ -115,7 +150,8 @@ private:
     }
 
     FT_Library library_ = nullptr;
-    std::vector<std::uint8_t> bytes_; // must outlive face_
+    int file_ = -1;         // must outlive face_
+    FT_StreamRec stream_{}; // likewise
     FT_Face face_ = nullptr;
     std::string problem_ = "the font library could not start";
     std::int32_t ascent_ = 0;
