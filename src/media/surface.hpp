@@ -10,10 +10,26 @@
 
 namespace game {
 
+// Where a picture differs from its colour key, as runs of pixels row by row: a keyed copy copies
+// these runs whole and never looks at a key pixel.
+struct KeyRun {
+    std::uint16_t x = 0; // pictures are at most 4096 pixels wide
+    std::uint16_t length = 0;
+};
+struct KeyRuns {
+    bool made = false;
+    std::uint32_t key = 0;               // the colour bits the runs leave out
+    std::vector<std::uint32_t> firstRun; // per row, and one past the last: its first run
+    std::vector<KeyRun> runs;            // left to right in each row
+};
+
 struct Surface {
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::vector<std::uint32_t> pixels; // rows top to bottom, width pixels each
+    // Made on the first keyed copy and again when the key changes. The pixels of a sprite are
+    // written only while it loads, and a load makes a new surface, so the runs cannot go stale.
+    mutable KeyRuns keyRuns;
 
     std::uint32_t* row(std::int32_t y) {
         return pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);

@@ -68,6 +68,37 @@ bool planCopy(std::int32_t sprite, std::int32_t x, std::int32_t y, Copy& copy) {
     return true;
 }
 
+// The runs of a picture's pixels that are not the key (colour bits only).
+const KeyRuns& keyRunsOf(const Surface& picture, std::uint32_t key) {
+    KeyRuns& k = picture.keyRuns;
+    if (k.made && k.key == key) {
+        return k;
+    }
+    k.made = true;
+    k.key = key;
+    k.runs.clear();
+    k.firstRun.assign(static_cast<std::size_t>(picture.height) + 1, 0);
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        k.firstRun[static_cast<std::size_t>(y)] = static_cast<std::uint32_t>(k.runs.size());
+        const std::uint32_t* row = picture.row(y);
+        for (std::int32_t x = 0; x < picture.width;) {
+            if (((row[x] ^ key) & kColorBits) == 0) {
+                ++x;
+                continue;
+            }
+            const std::int32_t start = x;
+            while (x < picture.width && ((row[x] ^ key) & kColorBits) != 0) {
+                ++x;
+            }
+            k.runs.push_back(
+                {static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(x - start)});
+        }
+    }
+    k.firstRun.back() = static_cast<std::uint32_t>(k.runs.size());
+    k.runs.shrink_to_fit();
+    return k;
+}
+
 // The shown length along one axis: cut at the picture's edge when the part reaches past it.
 std::int32_t cutToPicture(std::int32_t from, std::int32_t length, std::int32_t pictureLength) {
     const std::int64_t end = std::int64_t{from} + length;
@@ -114,15 +145,20 @@ void drawSpriteKeyed(std::int32_t sprite, std::int32_t x, std::int32_t y) {
         return;
     }
     Surface& target = *display.targetSurface;
-    const std::int32_t count = copy.right - copy.left;
+    const KeyRuns& k = keyRunsOf(*copy.source, copy.key);
     for (std::int32_t sy = copy.top, ty = copy.toY; sy < copy.bottom; ++sy, ++ty) {
-        const std::uint32_t* from = copy.source->row(sy) + copy.left;
+        const std::uint32_t* from = copy.source->row(sy);
         std::uint32_t* to = target.row(ty) + copy.toX;
-        // Written as a select rather than a skipped store, so the compiler can copy several
-        // pixels at a time.
-        for (std::int32_t i = 0; i < count; ++i) {
-            const std::uint32_t pixel = from[i];
-            to[i] = ((pixel ^ copy.key) & kColorBits) != 0 ? pixel : to[i];
+        const KeyRun* run = k.runs.data() + k.firstRun[static_cast<std::size_t>(sy)];
+        const KeyRun* last = k.runs.data() + k.firstRun[static_cast<std::size_t>(sy) + 1];
+        // A strip of pictures has many runs in a row: find the first that reaches into the clip.
+        run = std::partition_point(run, last,
+                                   [&](const KeyRun& r) { return r.x + r.length <= copy.left; });
+        for (; run != last && run->x < copy.right; ++run) {
+            const std::int32_t begin = std::max<std::int32_t>(run->x, copy.left);
+            const std::int32_t end = std::min<std::int32_t>(run->x + run->length, copy.right);
+            std::memcpy(to + (begin - copy.left), from + begin,
+                        static_cast<std::size_t>(end - begin) * sizeof(std::uint32_t));
         }
     }
 }
