@@ -58,6 +58,9 @@ std::uint64_t digestPixels(const std::uint32_t* pixels, std::int32_t count, std:
     return digest;
 }
 
+// Blocks up to this wide are written four pixels at a time.
+constexpr std::int32_t kMaxRun = 4;
+
 } // namespace
 
 PixelRect letterbox(std::int32_t windowW, std::int32_t windowH, std::int32_t pictureW,
@@ -117,6 +120,11 @@ ScaleTables makeScaleTables(const PixelRect& to, std::int32_t pictureW, std::int
     fillTables(std::max(to.h, 0), pictureH, t.srcY, t.firstY);
     if (pictureW > 0 && to.w > 0 && to.w % pictureW == 0) {
         t.wholeX = to.w / pictureW;
+    } else if (pictureW > 0 && to.w > pictureW && to.w < kMaxRun * pictureW) {
+        t.runX.resize(static_cast<std::size_t>(pictureW));
+        for (std::size_t x = 0; x < t.runX.size(); ++x) {
+            t.runX[x] = static_cast<std::uint8_t>(t.firstX[x + 1] - t.firstX[x]);
+        }
     }
     return t;
 }
@@ -151,6 +159,22 @@ PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::i
             std::uint32_t* out = row;
             for (std::int32_t x = dx0 / t.wholeX; x < dx1 / t.wholeX; ++x) {
                 out = std::fill_n(out, t.wholeX, source[x]);
+            }
+        } else if (!t.runX.empty()) {
+            // Four copies of each picture pixel, then on by its block's width: the next block
+            // writes over what went too far. Near the end of the part the blocks are written
+            // exactly, as the pixels after it belong to a part that may not be redrawn.
+            std::uint32_t* out = row;
+            std::uint32_t* const end = row + (dx1 - dx0);
+            std::int32_t x = x0;
+            for (; x < x1 && end - out >= kMaxRun; ++x) {
+                const std::uint64_t two = std::uint64_t{source[x]} * 0x100000001u;
+                std::memcpy(out, &two, sizeof two);
+                std::memcpy(out + 2, &two, sizeof two);
+                out += t.runX[static_cast<std::size_t>(x)];
+            }
+            for (; x < x1; ++x) {
+                out = std::fill_n(out, t.runX[static_cast<std::size_t>(x)], source[x]);
             }
         } else {
             const std::int32_t* cols = t.srcX.data() + dx0;

@@ -39,6 +39,9 @@ struct ScaleTables {
     std::vector<std::int32_t> firstX; // per picture column (+1 at the end): first target column
     std::vector<std::int32_t> firstY; // per picture row (+1 at the end): first target row
     std::int32_t wholeX = 0; // the width is this whole multiple of the picture's (0: it is not)
+    // Otherwise, when the picture is blown up by less than 4: per picture column the width of its
+    // block (empty when not).
+    std::vector<std::uint8_t> runX;
 };
 
 ScaleTables makeScaleTables(const PixelRect& to, std::int32_t pictureW, std::int32_t pictureH);

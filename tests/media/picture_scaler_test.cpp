@@ -107,7 +107,8 @@ TEST(PictureScaler, OnlyTheChangedTilesAreFoundAndRedrawingThemGivesTheWholeNewP
     EXPECT_TRUE(changes.bands[1] == (PixelRect{592, 96, 16, 16}));
     EXPECT_TRUE(changes.bands[2] == (PixelRect{624, 464, 16, 16}));
 
-    for (const auto& [w, h] : {std::pair{1440, 1080}, std::pair{1280, 960}, std::pair{640, 480}}) {
+    for (const auto& [w, h] :
+         {std::pair{1440, 1080}, std::pair{1280, 960}, std::pair{768, 576}, std::pair{640, 480}}) {
         auto target = scaled(before, w, h);
         const ScaleTables t = makeScaleTables(letterbox(w, h, kW, kH), kW, kH);
         for (const PixelRect& b : changes.bands) {
