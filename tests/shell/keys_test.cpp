@@ -1,5 +1,5 @@
-// The keyboard through the real main-loop pass: the name prompt, the hot keys, and a game, the
-// menu and the prompt played by keys alone.
+// The keyboard through the real main-loop pass: the name prompt, and a game, the menu and the
+// prompt played by keys alone.
 
 #include "support/scenario.hpp"
 
@@ -23,8 +23,6 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"twenty letters at most until one is deleted",
                  "let entry=1; type ABCDEFGHIJKLMNOPQRSTUV; name=ABCDEFGHIJKLMNOPQRST; key back; "
                  "type Z; name=ABCDEFGHIJKLMNOPQRSZ"},
-        Scenario{"return with an empty name keeps the prompt open",
-                 "let entry=1; key enter; entry=1"},
         Scenario{"letters come in the order their keys are let go",
                  "let entry=1; down A; pass; down B; pass; up B; pass; name=B; up A; pass; "
                  "name=BA; down C; down D; pass; up D; up C; pass 2; name=BACD"},
@@ -42,16 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"the best score climbs to the top",
                  "let score=5000 entry=1; type ANNA; key enter; row=0,ANNA,5000 "
                  "row=1,Pos_1_Player,100 row=9,Pos_9_Player,20"}),
-    scenarioName);
-
-INSTANTIATE_TEST_SUITE_P(
-    HotKeys, Keys,
-    ::testing::Values(Scenario{"ctrl+F toggles the frame rate once per hold",
-                               "down ctrl; down F; run 200; showfps=1; up F; pass; down F; "
-                               "run 200; showfps=0"},
-                      Scenario{
-                          "ctrl+S toggles the noisy faces, right ctrl does not count",
-                          "down rctrl; down S; run 100; noisy=0; down ctrl; run 100; noisy=1"}),
     scenarioName);
 
 // A space or return waits out the click lock-out ("run 400") unless it is to be lost in it.

@@ -51,7 +51,7 @@ TEST(MainLoop, UnsetDeadlinesCountAsPassedAtAnyTick) {
 TEST(MainLoop, AFrameComesOnlyOnceItsIntervalHasPassedAlsoAcrossTheWrap) {
     start(0xFFFFFFF0u);
     mainLoopPass();
-    fake::advance(15); // with the pass's sleep: exactly 25 ms after the frame
+    fake::dev.tick += 15; // with the pass's sleep: exactly 25 ms after the frame
     mainLoopPass();
     EXPECT_EQ(state.frameTick, 0);
     mainLoopPass();
@@ -102,7 +102,7 @@ TEST(MainLoop, ClockJumpsOfWeeksOrHalfTheTickRangeLockNothingOut) {
         mainLoopPass();
         fake::releaseButton(0);
         for (int i = 0; i < 4; ++i) { // the machine sleeps while the lock-out still runs
-            fake::advance(jump);
+            fake::dev.tick += jump;
             mainLoopPass();
             EXPECT_EQ(state.frameTick, 1) << jump;
         }

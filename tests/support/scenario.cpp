@@ -31,38 +31,34 @@ namespace {
 //                                           waits to burst
 //   let field=value ... | put c,r x | next a,b,...   the state as a test sets it
 //   drop | rows | zero                      dropNewBalls, findRows; a generator that draws only 0
-//   quiet | save                            forget the sounds so far; remember the board
+//   quiet                                   forget the sounds so far
 // Checks: a field of the table below, sel=c,r|none, hover=c,r|none, c,r=x (the ball on a
 // square, '.' none), #x=n (balls of colour x), sounds=a,b (every sound since the last quiet),
-// explode=n (how often one sound played), board=start|saved, name=W (the typed name, '_' for
-// a space), row=i,NAME,score (a high-score row), tabN=x (where tab N stands), hop=1 (the
-// selected ball is in the air), airborne=n (balls high above their squares, as dropped),
-// ended=1 (the loop has ended).
+// explode=n (how often one sound played), board=start, name=W (the typed name, '_' for
+// a space), row=i,NAME,score (a high-score row), tabN=x (where tab N stands), airborne=n (balls
+// high above their squares, as dropped), ended=1 (the loop has ended).
 
 const std::map<std::string, std::int32_t GameState::*> kFields = {
     {"score", &GameState::score},           {"moves", &GameState::undoableMoves},
     {"walking", &GameState::ballMoving},    {"running", &GameState::gameRunning},
     {"page", &GameState::overlayPage},      {"difficulty", &GameState::difficulty},
     {"entry", &GameState::nameEntryActive}, {"soundon", &GameState::soundOn},
-    {"snowon", &GameState::snowOn},         {"showfps", &GameState::showFps},
-    {"noisy", &GameState::noisyFacesOn},    {"overlayx", &GameState::overlayX},
-    {"rowsfound", &GameState::rowsFound},   {"quit", &GameState::quitRequested},
-    {"selcol", &GameState::selectedCol},    {"selrow", &GameState::selectedRow},
+    {"snowon", &GameState::snowOn},         {"noisy", &GameState::noisyFacesOn},
+    {"overlayx", &GameState::overlayX},     {"rowsfound", &GameState::rowsFound},
+    {"quit", &GameState::quitRequested},    {"selcol", &GameState::selectedCol},
+    {"selrow", &GameState::selectedRow},
 };
 
 const std::map<std::string, std::int32_t> kSoundNames = {
-    {"explode", sound::kExplode},     {"noway", sound::kNoWay},      {"menu", sound::kMenuSelect},
-    {"open", sound::kMenuOpen},       {"pick", sound::kFieldSelect}, {"burp", sound::kBurp},
-    {"raspberry", sound::kRaspberry},
+    {"explode", sound::kExplode}, {"noway", sound::kNoWay},      {"menu", sound::kMenuSelect},
+    {"open", sound::kMenuOpen},   {"pick", sound::kFieldSelect},
 };
 
 const std::map<std::string, KeyCode> kKeyNames = {
-    {"esc", key::kEscape},
     {"back", key::kBackspace},
     {"enter", key::kEnter},
     {"kpenter", key::kKeypadEnter},
     {"ctrl", key::kLeftCtrl},
-    {"rctrl", 0x9D},
     {"_", key::kSpace},
     {"f1", key::kF1},
     {"up", key::kUp},
@@ -134,7 +130,6 @@ template <typename Test> std::string countCells(Test test) {
 
 // What a running scenario remembers.
 std::array<std::string, kBoardSize> startBoard;
-std::array<std::string, kBoardSize> savedBoard;
 std::size_t soundsFrom = 0;
 
 void withCtrl(const Words& w) {
@@ -157,6 +152,8 @@ void setNext(const Words& w) {
     }
 }
 
+constexpr ScreenPoint kUndoButton{600, 460};
+
 ScreenPoint tabPoint(const Words& w) {
     return {5, state.menu.at(static_cast<std::size_t>(number(w, 1, 0))).y + 20};
 }
@@ -177,10 +174,7 @@ const std::map<std::string, std::function<void(const Words&)>> kActions = {
      }},
     {"tab", [](const Words& w) { clickAt(tabPoint(w)); }},
     {"rtab", [](const Words& w) { clickAt(tabPoint(w), 1); }},
-    {"undo",
-     [](const Words&) {
-         clickAt({600, 460});
-     }},
+    {"undo", [](const Words&) { clickAt(kUndoButton); }},
     {"key", [](const Words& w) { times(number(w, 2, 1), [&] { tapKey(keyOf(w.at(1)), 0); }); }},
     {"hold",
      [](const Words& w) { tapKey(keyOf(w.at(1)), static_cast<std::uint32_t>(number(w, 2, 0))); }},
@@ -206,7 +200,6 @@ const std::map<std::string, std::function<void(const Words&)>> kActions = {
     {"drop", [](const Words&) { dropNewBalls(); }},
     {"rows", [](const Words&) { findRows(); }},
     {"zero", [](const Words&) { clearRandom(); }},
-    {"save", [](const Words&) { savedBoard = boardPicture(); }},
     {"quiet", [](const Words&) { soundsFrom = fake::dev.played.size(); }},
 };
 
@@ -250,19 +243,13 @@ std::string value(const std::string& field, const std::string& want) {
     for (const std::string& name : sounds) {
         heard += (heard.empty() ? "" : ",") + name;
     }
-    const bool hop =
-        state.selectedCol != -1 && cellAt(state.selectedCol, state.selectedRow).height > 0;
-    const auto board = boardPicture();
     const std::map<std::string, std::string> others = {
         {"balls", countCells([](const Cell& c) { return c.color != 0; })},
         {"sel", squareText(state.selectedCol, state.selectedRow)},
         {"hover", squareText(state.hoverCol, state.hoverRow)},
         {"sounds", heard},
-        {"board", board == startBoard   ? "start"
-                  : board == savedBoard ? "saved"
-                                        : "changed"},
+        {"board", boardPicture() == startBoard ? "start" : "changed"},
         {"name", underscored(state.typedName)},
-        {"hop", hop ? "1" : "0"},
         {"airborne", countCells([](const Cell& c) { return c.height > 300; })},
         {"ended", gameEnded() ? "1" : "0"},
     };
@@ -280,7 +267,6 @@ void runScenario(const Scenario& scenario) {
         prepareGame();
     }
     startBoard = boardPicture();
-    savedBoard = {};
     soundsFrom = 0;
     for (const std::string& command : split(scenario.script, ';')) {
         const Words words = split(command, ' ');
