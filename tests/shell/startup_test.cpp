@@ -1,12 +1,10 @@
 // Start-up: the game finds its data beside the program or in an installed prefix, will not start
-// without its font, and reads the settings before it builds the snow that depends on them.
+// without its font.
 
 #include "shell/startup.hpp"
 
-#include "media/input.hpp"
 #include "record/game_state.hpp"
 #include "shell/data_folder.hpp"
-#include "shell/score_file.hpp"
 #include "support/fake_device.hpp"
 #include "support/game_driver.hpp"
 #include "support/game_font.hpp"
@@ -59,34 +57,6 @@ TEST(StartUp, WithoutItsFontTheGameEndsBeforeAnyWindowWithCode1) {
     EXPECT_FALSE(fake::dev.videoStarted);
     EXPECT_FALSE(fs::exists("flockvel.txt"));
     ASSERT_TRUE(openFont(test::builtFontFile().string())); // for the tests after this one
-}
-
-TEST(StartUp, ReadsTheSettingsBeforeBuildingTheSnow) {
-    test::TempFolder folder;
-    fake::reset(test::kStartTick);
-    fs::create_directory_symlink(ZV_DATA_DIR, "data"); // it does not start without
-    resetGameState();
-    setDefaultScoresAndSettings();
-    state.snowOn = 0;
-    state.difficulty = 3;
-    saveScoreFile();
-    int passes = 0;
-    fake::dev.onSleep = [&] { // after the first pass: Escape
-        if (passes++ == 0) {
-            EXPECT_EQ(state.difficulty, 3);
-            for (const Snowflake& flake : state.snow) {
-                EXPECT_GT(flake.y, 480.0f); // snow off: parked below the screen
-            }
-        }
-        fake::pressKey(key::kEscape);
-        if (passes == test::kPassLimit) {
-            ADD_FAILURE() << "Escape did not end the game";
-            fake::dev.closeRequested = true;
-        }
-    };
-    EXPECT_EQ(startUp(), 0);
-    fake::dev.onSleep = nullptr;
-    EXPECT_GT(passes, 0);
 }
 
 } // namespace
