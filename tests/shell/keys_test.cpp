@@ -26,8 +26,6 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"letters come in the order their keys are let go",
                  "let entry=1; down A; pass; down B; pass; up B; pass; name=B; up A; pass; "
                  "name=BA; down C; down D; pass; up D; up C; pass 2; name=BACD"},
-        Scenario{"ctrl+S both switches the noisy faces and types S",
-                 "let entry=1; ctrl S; noisy=1 name=S"},
         Scenario{"a score just above the tenth row becomes the tenth",
                  "let score=11 entry=1; type NEU; key enter; row=9,NEU,11 row=8,Pos_9_Player,20 "
                  "row=10,Pos_10_Player,10"},

@@ -43,11 +43,9 @@ const std::map<std::string, std::int32_t GameState::*> kFields = {
     {"score", &GameState::score},           {"moves", &GameState::undoableMoves},
     {"walking", &GameState::ballMoving},    {"running", &GameState::gameRunning},
     {"page", &GameState::overlayPage},      {"difficulty", &GameState::difficulty},
-    {"entry", &GameState::nameEntryActive}, {"soundon", &GameState::soundOn},
-    {"snowon", &GameState::snowOn},         {"noisy", &GameState::noisyFacesOn},
-    {"overlayx", &GameState::overlayX},     {"rowsfound", &GameState::rowsFound},
-    {"quit", &GameState::quitRequested},    {"selcol", &GameState::selectedCol},
-    {"selrow", &GameState::selectedRow},
+    {"entry", &GameState::nameEntryActive}, {"overlayx", &GameState::overlayX},
+    {"rowsfound", &GameState::rowsFound},   {"quit", &GameState::quitRequested},
+    {"selcol", &GameState::selectedCol},    {"selrow", &GameState::selectedRow},
 };
 
 const std::map<std::string, std::int32_t> kSoundNames = {
