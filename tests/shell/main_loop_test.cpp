@@ -13,12 +13,8 @@ namespace game {
 namespace {
 
 void start(std::uint32_t tick) {
-    resetGameState();
-    fake::reset(tick);
-    initKeyboard();
-    initMouse();
-    state.selectedCol = -1;
-    state.selectedRow = -1;
+    test::prepareGame();
+    fake::dev.tick = tick;
 }
 
 // Runs passes until the clock has moved on by at least ms; returns the clicks delivered.

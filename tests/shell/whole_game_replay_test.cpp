@@ -23,7 +23,6 @@
 #include "record/game_state.hpp"
 #include "rules/menu.hpp"
 #include "support/board_picture.hpp"
-#include "support/media_files.hpp"
 #include "support/replay_script.hpp"
 #include "support/temp_folder.hpp"
 
@@ -104,18 +103,16 @@ public:
             dropped_ += dropped;
             EXPECT_EQ(balls(now), balls(moved) + dropped - gained);
             if (gained == 0) {
-                std::vector<std::int32_t> newColors;
+                std::multiset<std::int32_t> newColors;
                 for (std::size_t i = 0; i < now.size(); ++i) {
                     if (moved[i] != 0) {
                         EXPECT_EQ(now[i], moved[i]) << "a ball changed without a line";
                     } else if (now[i] != 0) {
-                        newColors.push_back(now[i]);
+                        newColors.insert(now[i]);
                     }
                 }
-                std::vector<std::int32_t> expected(preview_.begin(), preview_.begin() + dropped);
-                std::sort(newColors.begin(), newColors.end());
-                std::sort(expected.begin(), expected.end());
-                EXPECT_EQ(newColors, expected);
+                EXPECT_EQ(newColors, std::multiset<std::int32_t>(preview_.begin(),
+                                                                 preview_.begin() + dropped));
             }
         }
         EXPECT_TRUE(test::squaresInLines(now).empty()) << "a line stayed on the board";
