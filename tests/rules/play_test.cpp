@@ -86,8 +86,6 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     NewBalls, Play,
     ::testing::Values(
-        Scenario{"a new game at Grausam drops five falling balls",
-                 "let difficulty=4; tab 0; running=1 balls=5 airborne=5 score=0 moves=0"},
         Scenario{"the drop that fills the board ends the game; the tenth row's score asks no name",
                  "let moves=1 score=10; drop; balls=81 running=0 moves=0 entry=0", kThreeFree},
         Scenario{"four free squares take three balls and the game goes on",

@@ -259,15 +259,16 @@ const std::map<std::string, std::function<void(const Words&)>> kActions = {
     {"quiet", [](const Words&) { soundsFrom = fake::dev.played.size(); }},
 };
 
-Words soundsSince() {
-    Words names;
+// The sounds played since the last quiet, as "a,b,c".
+std::string soundsSince() {
+    std::string heard;
     for (std::size_t i = soundsFrom; i < fake::dev.played.size(); ++i) {
         const auto it = std::find_if(kSoundNames.begin(), kSoundNames.end(), [&](auto& s) {
             return s.second == fake::dev.played[i].channel;
         });
-        names.push_back(it != kSoundNames.end() ? it->first : "?");
+        heard += (heard.empty() ? "" : ",") + (it != kSoundNames.end() ? it->first : "?");
     }
-    return names;
+    return heard;
 }
 
 // The value of a checked field as the check writes it; want picks the row of a row check.
@@ -275,8 +276,8 @@ std::string value(const std::string& field, const std::string& want) {
     if (kFields.count(field) != 0) {
         return std::to_string(state.*kFields.at(field));
     }
-    const Words sounds = soundsSince();
     if (kSoundNames.count(field) != 0) {
+        const Words sounds = split(soundsSince(), ',');
         return std::to_string(std::count(sounds.begin(), sounds.end(), field));
     }
     if (field == "row") {
@@ -295,15 +296,11 @@ std::string value(const std::string& field, const std::string& want) {
         const ScreenPoint sq = pointOf(field);
         return std::string(1, boardPicture()[static_cast<std::size_t>(sq.y)][sq.x]);
     }
-    std::string heard;
-    for (const std::string& name : sounds) {
-        heard += (heard.empty() ? "" : ",") + name;
-    }
     const std::map<std::string, std::string> others = {
         {"balls", countCells([](const Cell& c) { return c.color != 0; })},
         {"sel", squareText(state.selectedCol, state.selectedRow)},
         {"hover", squareText(state.hoverCol, state.hoverRow)},
-        {"sounds", heard},
+        {"sounds", soundsSince()},
         {"board", boardPicture() == startBoard ? "start" : "changed"},
         {"name", state.typedName},
         {"airborne", countCells([](const Cell& c) { return c.height > 300; })},
