@@ -55,9 +55,6 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"a walk takes a step every 50 ms",
                  "send 0,0 4,0; run 140; walking=1; run 60; walking=0 4,0=r 0,0=. moves=1",
                  kCornerAndWall},
-        Scenario{"a move without a row drops the first preview colours",
-                 "send 0,0 0,1; settle; balls=7 #r=1 #b=4 #g=1 #y=1 sel=none airborne=3",
-                 kCornerAndWall},
         Scenario{"a refused move during a walk leaves the walk on its path",
                  "send 0,0 8,8; send 4,7 0,8; walking=1 moves=1 sounds=pick,pick,noway; settle; "
                  "#r=1 8,8=r 0,8=. balls=7",
@@ -69,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
             "pass; hover=none; pointsq 4,4 0,-14; pass; hover=none",
             kCornerAndWall},
         Scenario{"the right button or a click beside the board drops the selection",
-                 "click 0,0; rclick 0,0; sel=none 0,0=r; click 0,0; at 620,20; sel=none",
+                 "click 0,0; click 0,0 1; sel=none 0,0=r; click 0,0; at 620,20; sel=none",
                  kCornerAndWall},
         Scenario{"a click on a tab reaching over the board never reaches the board",
                  "click 0,0; point 5,320; run 300; point 70,320; pass; hover=0,8; at 70,320; "
@@ -131,15 +128,13 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"a rested tab is pointed at over its ten visible columns, between its edges",
                  "point 10,60; pass; tab0=-134; point 5,80; pass; tab0=-134; point 5,40; pass; "
                  "tab0=-134; point 9,41; pass; tab0=-124; point 0,79; pass; tab0=-114"},
-        Scenario{"the opening sound plays once per tab",
-                 "point 5,220; pass 3; sounds=open; quiet; point 5,265; run 300; sounds=open"},
         Scenario{"a page slides in and a click on it closes it and nothing else",
                  "tab 1; page=1 overlayx=640; pass 11; overlayx=200; pass; overlayx=160; "
                  "put 4,4 r; let selcol=4 selrow=4; quiet; at 360,300; page=0 sel=4,4 "
                  "sounds=menu; pass 11; overlayx=600; pass; overlayx=640"},
         Scenario{"the difficulty cycles both ways, only between games",
-                 "tab 2; difficulty=3; tab 2; tab 2; difficulty=1; tab 2; difficulty=2; rtab 2; "
-                 "difficulty=1; rtab 2; difficulty=4; tab 0; quiet; tab 2; rtab 2; difficulty=4 "
+                 "tab 2; difficulty=3; tab 2; tab 2; difficulty=1; tab 2; difficulty=2; tab 2 1; "
+                 "difficulty=1; tab 2 1; difficulty=4; tab 0; quiet; tab 2; tab 2 1; difficulty=4 "
                  "noway=2"},
         Scenario{"the end tab ends the program", "tab 7; quit=1 ended=1"}),
     scenarioName);

@@ -4,7 +4,6 @@
 #include "media/random.hpp"
 #include "record/catalogue.hpp"
 #include "record/game_state.hpp"
-#include "rules/menu.hpp"
 #include "rules/new_balls.hpp"
 #include "rules/rows.hpp"
 #include "shell/main_loop.hpp"
@@ -22,10 +21,10 @@ namespace game::test {
 namespace {
 
 // Actions:
-//   click c,r | rclick c,r | send c,r c,r   left or right click on squares, a whole move
+//   click c,r [b] | send c,r c,r            a click on a square (b 1: the right button), a move
 //   at x,y | point x,y                      left click at a point, or only point there
 //   pointsq c,r dx,dy                       point beside the middle of a square's top face
-//   tab i | rtab i | undo                   click on a rested menu tab, or on the Undo button
+//   tab i [b] | undo                        click on a rested menu tab, or on the Undo button
 //   key K [n] | hold K ms | ctrl K [ms]     a key tapped n times; held for ms (with Left Ctrl)
 //   down K | up K | type W                  a key held, let go; letters typed ('_' a space)
 //   pass [n] | run ms | frame [n] | settle  main-loop passes; settle: until no ball walks or
@@ -36,8 +35,8 @@ namespace {
 // Checks: a field of the table below, sel=c,r|none, hover=c,r|none, c,r=x (the ball on a
 // square, '.' none), #x=n (balls of colour x), sounds=a,b (every sound since the last quiet),
 // explode=n (how often one sound played), board=start, name=W (the typed name, '_' for
-// a space), row=i,NAME,score (a high-score row), tabN=x (where tab N stands), airborne=n (balls
-// high above their squares, as dropped), ended=1 (the loop has ended).
+// a space), row=i,NAME,score (a high-score row), tabN=x (where tab N stands), ended=1 (the loop
+// has ended).
 
 const std::map<std::string, std::int32_t GameState::*> kFields = {
     {"score", &GameState::score},           {"moves", &GameState::undoableMoves},
@@ -200,8 +199,7 @@ ScreenPoint tabPoint(const Words& w) {
 }
 
 const std::map<std::string, std::function<void(const Words&)>> kActions = {
-    {"click", [](const Words& w) { clickAt(squareIn(w, 1)); }},
-    {"rclick", [](const Words& w) { clickAt(squareIn(w, 1), 1); }},
+    {"click", [](const Words& w) { clickAt(squareIn(w, 1), number(w, 2, 0)); }},
     {"send",
      [](const Words& w) {
          clickAt(squareIn(w, 1));
@@ -213,8 +211,7 @@ const std::map<std::string, std::function<void(const Words&)>> kActions = {
      [](const Words& w) {
          pointAt({squareIn(w, 1).x + pointOf(w.at(2)).x, squareIn(w, 1).y + pointOf(w[2]).y});
      }},
-    {"tab", [](const Words& w) { clickAt(tabPoint(w)); }},
-    {"rtab", [](const Words& w) { clickAt(tabPoint(w), 1); }},
+    {"tab", [](const Words& w) { clickAt(tabPoint(w), number(w, 2, 0)); }},
     {"undo", [](const Words&) { clickAt(kUndoButton); }},
     {"key", [](const Words& w) { times(number(w, 2, 1), [&] { tapKey(keyOf(w.at(1)), 0); }); }},
     {"hold",
@@ -303,7 +300,6 @@ std::string value(const std::string& field, const std::string& want) {
         {"sounds", soundsSince()},
         {"board", boardPicture() == startBoard ? "start" : "changed"},
         {"name", state.typedName},
-        {"airborne", countCells([](const Cell& c) { return c.height > 300; })},
         {"ended", ended ? "1" : "0"},
     };
     const auto it = others.find(field);
