@@ -58,7 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         "hold f1 500; page=2; hold f1 500; ctrl H 500; page=1; ctrl H 500; page=0; "
         "ctrl N 500; hover=none running=0 balls=8; sounds=menu,menu,menu,menu,menu; "
         // A new game ("Mittel"): the pointer points till the next arrow.
-        "ctrl N 500; settle; hover=0,4 running=1 balls=3",
+        "ctrl N 500; settle; hover=0,4 running=1 balls=3; "
+        // Ctrl+S switches the noisy faces once per hold, and only with the left Ctrl.
+        "down rctrl; down S; pass; noisy=0; down ctrl; pass; noisy=1; pass; noisy=1",
         {"b.......r", ".........", ".........", ".........", "rrrr.....", ".........", ".........",
          "........y", ".......y."}}),
     scenarioName);

@@ -45,6 +45,7 @@ const std::map<std::string, std::int32_t GameState::*> kFields = {
     {"entry", &GameState::nameEntryActive}, {"overlayx", &GameState::overlayX},
     {"rowsfound", &GameState::rowsFound},   {"quit", &GameState::quitRequested},
     {"selcol", &GameState::selectedCol},    {"selrow", &GameState::selectedRow},
+    {"noisy", &GameState::noisyFacesOn},
 };
 
 const std::map<std::string, std::int32_t> kSoundNames = {
@@ -57,6 +58,7 @@ const std::map<std::string, KeyCode> kKeyNames = {
     {"enter", key::kEnter},
     {"kpenter", key::kKeypadEnter},
     {"ctrl", key::kLeftCtrl},
+    {"rctrl", 0x9D},
     {"_", key::kSpace},
     {"f1", key::kF1},
     {"up", key::kUp},
