@@ -1,5 +1,5 @@
-// The keyboard through the real main-loop pass: the name prompt, the hot keys, and a game, the
-// menu and the prompt played by keys alone.
+// The keyboard through the real main-loop pass: the name prompt, and a game, the menu and the
+// prompt played by keys alone.
 
 #include "support/scenario.hpp"
 
@@ -23,35 +23,15 @@ INSTANTIATE_TEST_SUITE_P(
         Scenario{"twenty letters at most until one is deleted",
                  "let entry=1; type ABCDEFGHIJKLMNOPQRSTUV; name=ABCDEFGHIJKLMNOPQRST; key back; "
                  "type Z; name=ABCDEFGHIJKLMNOPQRSZ"},
-        Scenario{"return with an empty name keeps the prompt open",
-                 "let entry=1; key enter; entry=1"},
         Scenario{"letters come in the order their keys are let go",
                  "let entry=1; down A; pass; down B; pass; up B; pass; name=B; up A; pass; "
                  "name=BA; down C; down D; pass; up D; up C; pass 2; name=BACD"},
-        Scenario{"ctrl+S both switches the noisy faces and types S",
-                 "let entry=1; ctrl S; noisy=1 name=S"},
-        Scenario{"the name goes in with the score of that moment; the next prompt offers it",
-                 "let score=55 entry=1; type EVA; let score=65; key kpenter; entry=0 row=4,EVA,65 "
-                 "row=5,Pos_5_Player,60; let entry=1; key enter; row=5,EVA,65"},
         Scenario{"a score just above the tenth row becomes the tenth",
                  "let score=11 entry=1; type NEU; key enter; row=9,NEU,11 row=8,Pos_9_Player,20 "
                  "row=10,Pos_10_Player,10"},
         Scenario{"a tie leaves the older entry the better place",
                  "let score=70 entry=1; type NEU; key enter; row=3,Pos_4_Player,70 row=4,NEU,70 "
-                 "row=5,Pos_5_Player,60"},
-        Scenario{"the best score climbs to the top",
-                 "let score=5000 entry=1; type ANNA; key enter; row=0,ANNA,5000 "
-                 "row=1,Pos_1_Player,100 row=9,Pos_9_Player,20"}),
-    scenarioName);
-
-INSTANTIATE_TEST_SUITE_P(
-    HotKeys, Keys,
-    ::testing::Values(Scenario{"ctrl+F toggles the frame rate once per hold",
-                               "down ctrl; down F; run 200; showfps=1; up F; pass; down F; "
-                               "run 200; showfps=0"},
-                      Scenario{
-                          "ctrl+S toggles the noisy faces, right ctrl does not count",
-                          "down rctrl; down S; run 100; noisy=0; down ctrl; run 100; noisy=1"}),
+                 "row=5,Pos_5_Player,60"}),
     scenarioName);
 
 // A space or return waits out the click lock-out ("run 400") unless it is to be lost in it.
@@ -78,7 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
         "hold f1 500; page=2; hold f1 500; ctrl H 500; page=1; ctrl H 500; page=0; "
         "ctrl N 500; hover=none running=0 balls=8; sounds=menu,menu,menu,menu,menu; "
         // A new game ("Mittel"): the pointer points till the next arrow.
-        "ctrl N 500; settle; hover=0,4 running=1 balls=3",
+        "ctrl N 500; settle; hover=0,4 running=1 balls=3; "
+        // Ctrl+S switches the noisy faces once per hold, and only with the left Ctrl.
+        "down rctrl; down S; pass; noisy=0; down ctrl; pass; noisy=1; pass; noisy=1",
         {"b.......r", ".........", ".........", ".........", "rrrr.....", ".........", ".........",
          "........y", ".......y."}}),
     scenarioName);

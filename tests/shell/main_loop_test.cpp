@@ -13,12 +13,8 @@ namespace game {
 namespace {
 
 void start(std::uint32_t tick) {
-    resetGameState();
-    fake::reset(tick);
-    initKeyboard();
-    initMouse();
-    state.selectedCol = -1;
-    state.selectedRow = -1;
+    test::prepareGame();
+    fake::dev.tick = tick;
 }
 
 // Runs passes until the clock has moved on by at least ms; returns the clicks delivered.
@@ -51,7 +47,7 @@ TEST(MainLoop, UnsetDeadlinesCountAsPassedAtAnyTick) {
 TEST(MainLoop, AFrameComesOnlyOnceItsIntervalHasPassedAlsoAcrossTheWrap) {
     start(0xFFFFFFF0u);
     mainLoopPass();
-    fake::advance(15); // with the pass's sleep: exactly 25 ms after the frame
+    fake::dev.tick += 15; // with the pass's sleep: exactly 25 ms after the frame
     mainLoopPass();
     EXPECT_EQ(state.frameTick, 0);
     mainLoopPass();
@@ -102,7 +98,7 @@ TEST(MainLoop, ClockJumpsOfWeeksOrHalfTheTickRangeLockNothingOut) {
         mainLoopPass();
         fake::releaseButton(0);
         for (int i = 0; i < 4; ++i) { // the machine sleeps while the lock-out still runs
-            fake::advance(jump);
+            fake::dev.tick += jump;
             mainLoopPass();
             EXPECT_EQ(state.frameTick, 1) << jump;
         }

@@ -1,14 +1,13 @@
 // Start-up: the game finds its data beside the program or in an installed prefix, will not start
-// without its font, and reads the settings before it builds what depends on them.
+// without its font.
 
 #include "shell/startup.hpp"
 
 #include "record/game_state.hpp"
-#include "rules/menu.hpp"
 #include "shell/data_folder.hpp"
-#include "shell/score_file.hpp"
+#include "support/fake_device.hpp"
+#include "support/game_driver.hpp"
 #include "support/game_font.hpp"
-#include "support/replay_script.hpp"
 #include "support/temp_folder.hpp"
 
 #include <gtest/gtest.h>
@@ -58,35 +57,6 @@ TEST(StartUp, WithoutItsFontTheGameEndsBeforeAnyWindowWithCode1) {
     EXPECT_FALSE(fake::dev.videoStarted);
     EXPECT_FALSE(fs::exists("flockvel.txt"));
     ASSERT_TRUE(openFont(test::builtFontFile().string())); // for the tests after this one
-}
-
-TEST(StartUp, ReadsTheSettingsBeforeBuildingTheMenuAndTheSnow) {
-    test::TempFolder folder;
-    fake::reset(test::kStartTick);
-    fs::create_directory_symlink(ZV_DATA_DIR, "data"); // it does not start without
-    resetGameState();
-    setDefaultScoresAndSettings();
-    state.snowOn = 0;
-    state.difficulty = 3;
-    saveScoreFile();
-    test::ReplayScript script;
-    script.holdKey(50, key::kEscape);
-    int passes = 0;
-    script.attach([&](std::uint32_t) {
-        if (passes++ > 0) {
-            return;
-        }
-        EXPECT_EQ(state.difficulty, 3);
-        EXPECT_EQ(state.menu[7].y, 430);
-        EXPECT_EQ(state.menu[7].x, kTabRested);
-        EXPECT_EQ(state.overlayX, kOverlayHidden);
-        for (const Snowflake& flake : state.snow) {
-            EXPECT_GT(flake.y, 480.0f); // snow off: parked below the screen
-        }
-    });
-    EXPECT_EQ(startUp(), 0);
-    fake::dev.onSleep = nullptr;
-    EXPECT_GT(passes, 0);
 }
 
 } // namespace

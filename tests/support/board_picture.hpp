@@ -1,6 +1,6 @@
 #pragma once
 // Boards drawn as pictures: one string per row, top row first, one character per column.
-// '.' empty; r b g y p n s = red, blue, green, yellow, pink, brown, silver; 'o' any ball (red);
+// '.' empty; r b g y p n s = red, blue, green, yellow, pink, brown, silver;
 // '#' a filler ball: never red, and never the colour of a neighbour in any of the four row
 // directions, so a board of fillers holds no row.
 
@@ -15,7 +15,7 @@ namespace game::test {
 inline constexpr std::string_view kBallCodes = ".rbgypns"; // by colour number
 
 inline std::int32_t colorOfChar(char c) {
-    const auto at = kBallCodes.find(c == 'o' ? 'r' : c);
+    const auto at = kBallCodes.find(c);
     return at == std::string_view::npos ? 0 : static_cast<std::int32_t>(at);
 }
 

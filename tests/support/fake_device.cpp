@@ -9,10 +9,6 @@ void reset(std::uint32_t startTick) {
     dev.tick = startTick;
 }
 
-void advance(std::uint32_t ms) {
-    dev.tick += ms;
-}
-
 void pressKey(int code) {
     std::uint8_t& key = dev.keys[static_cast<std::size_t>(code)];
     const int strokes = (key & 0x7F) < 0x7F ? (key & 0x7F) + 1 : 0x7F;
@@ -37,14 +33,6 @@ void pressButton(std::int32_t button) {
 
 void releaseButton(std::int32_t button) {
     dev.mouseEvents.push_back({device::MouseEvent::Kind::Button, 0, button});
-}
-
-std::vector<std::int32_t> playedChannels() {
-    std::vector<std::int32_t> out;
-    for (const auto& p : dev.played) {
-        out.push_back(p.channel);
-    }
-    return out;
 }
 
 } // namespace game::fake
@@ -101,8 +89,8 @@ bool closeRequested() {
 }
 
 bool startVideo() {
-    fake::dev.videoStarted = !fake::dev.videoStartFails;
-    return fake::dev.videoStarted;
+    fake::dev.videoStarted = true;
+    return true;
 }
 
 std::string videoProblem() {
@@ -114,16 +102,12 @@ void stopVideo() {
 }
 
 bool openWindow(const char*, int, int) {
-    if (fake::dev.windowOpenFails) {
-        return false;
-    }
     fake::dev.windowOpen = true;
     return true;
 }
 
-void present(const std::uint32_t* pixels, int width, int height) {
+void present(const std::uint32_t*, int, int) {
     fake::dev.presents += 1;
-    fake::dev.lastFrame.assign(pixels, pixels + static_cast<std::size_t>(width) * height);
 }
 
 void pumpEvents() {}
@@ -154,19 +138,14 @@ std::int32_t createSound(const PcmFormat& format, const std::uint8_t*, std::size
         (format.channels != 1 && format.channels != 2) || format.rate <= 0) {
         return 0;
     }
-    fake::dev.soundsAlive += 1;
     return ++fake::dev.soundsCreated;
 }
 
-void destroySound(std::int32_t sound) {
-    if (sound != 0) {
-        fake::dev.soundsAlive -= 1;
-    }
-}
+void destroySound(std::int32_t) {}
 
-void startSound(std::int32_t sound, std::int32_t channel, bool loop, float gain) {
+void startSound(std::int32_t sound, std::int32_t channel, bool, float gain) {
     if (sound != 0) {
-        fake::dev.played.push_back({channel, gain, loop, sound});
+        fake::dev.played.push_back({channel, gain});
     }
 }
 

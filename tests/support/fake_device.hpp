@@ -18,12 +18,9 @@ struct Device {
     bool active = true;
     bool closeRequested = false;
     bool videoStarted = false;
-    bool videoStartFails = false;
     bool windowOpen = false;
-    bool windowOpenFails = false;
     bool displayLost = false; // reported once by the next displayLost()
     int presents = 0;
-    std::vector<std::uint32_t> lastFrame;
     std::uint32_t sleptMs = 0;
     std::string preferenceFolder;
     // Called after every sleep, that is between two passes of the main loop: a script of input
@@ -33,13 +30,10 @@ struct Device {
     struct PlayedSound {
         std::int32_t channel;
         float gain;
-        bool loop;
-        std::int32_t sound; // the device sound played
     };
     bool audioOpen = false;
     bool audioOpenFails = false;
     std::int32_t soundsCreated = 0;
-    std::int32_t soundsAlive = 0;
     std::vector<PlayedSound> played; // every startSound, in order
 };
 
@@ -47,7 +41,6 @@ extern Device dev;
 
 // A fresh machine whose clock stands at startTick.
 void reset(std::uint32_t startTick);
-void advance(std::uint32_t ms);
 
 // Each press is one stroke; pressing a held key again is the desktop's auto-repeat.
 void pressKey(int code);
@@ -57,8 +50,5 @@ void moveMouse(std::int32_t dx, std::int32_t dy);
 // button: 0 left, 1 right, 2 middle
 void pressButton(std::int32_t button);
 void releaseButton(std::int32_t button);
-
-// The channels (sound numbers) played so far, in order.
-std::vector<std::int32_t> playedChannels();
 
 } // namespace game::fake
