@@ -39,7 +39,7 @@ void BM_UpdatePassOnFullBoard(benchmark::State& bench) {
     state.mouseY = 250;
     for (auto _ : bench) {
         updateGame();
-        fake::advance(10);
+        fake::dev.tick += 10;
     }
 }
 BENCHMARK(BM_UpdatePassOnFullBoard)->Arg(0)->Arg(1)->Repetitions(5)->ReportAggregatesOnly();
