@@ -3,6 +3,7 @@
 // (on the CPU, or uploaded and scaled by SDL's renderer, which is its software one here) and
 // shown. Every frame differs from the one before everywhere, the most a frame can cost.
 
+#include "media/picture_scaler.hpp"
 #include "media/sdl/sdl_display.hpp"
 #include "media/sdl/sdl_input.hpp"
 
@@ -41,6 +42,23 @@ void BM_FlipPageOnSdlDummy(benchmark::State& bench) {
     sdl::stopVideo();
     displayOptions = DisplayOptions{};
 }
+// Looking for the changed tiles of a frame that differs everywhere from the last one.
+void BM_FindChangesOfANewFrame(benchmark::State& bench) {
+    std::vector<std::uint32_t> frames[2];
+    for (std::uint32_t f = 0; f < 2; ++f) {
+        frames[f].resize(640 * 480);
+        for (std::size_t i = 0; i < frames[f].size(); ++i) {
+            frames[f][i] = (static_cast<std::uint32_t>(i * 2654435761u) + f) & 0xFFFFFFu;
+        }
+    }
+    FrameChanges changes;
+    std::size_t n = 0;
+    for (auto _ : bench) {
+        benchmark::DoNotOptimize(findChanges(changes, frames[n++ % 2].data(), 640, 480));
+    }
+}
+BENCHMARK(BM_FindChangesOfANewFrame)->Unit(benchmark::kMicrosecond);
+
 BENCHMARK(BM_FlipPageOnSdlDummy)
     ->ArgNames({"gpu", "w", "h"})
     ->Args({0, 1280, 1024})

@@ -43,7 +43,8 @@ std::uint64_t mix(std::uint64_t a, std::uint64_t b) {
     return static_cast<std::uint64_t>(p) ^ static_cast<std::uint64_t>(p >> 64);
 }
 
-std::uint64_t digestPixels(const std::uint32_t* pixels, std::int32_t count, std::uint64_t digest) {
+inline std::uint64_t digestPixels(const std::uint32_t* pixels, std::int32_t count,
+                                  std::uint64_t digest) {
     std::int32_t i = 0;
     for (; i + 4 <= count; i += 4) {
         std::uint64_t a = 0;
@@ -204,12 +205,17 @@ bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t
     for (std::int32_t ty = 0; ty < h; ty += kChangeTile) {
         const std::int32_t rows = std::min(kChangeTile, h - ty);
         std::fill(changes.fresh.begin(), changes.fresh.end(), kDigestSeed);
+        const std::int32_t wholeTiles = w / kChangeTile;
         for (std::int32_t y = ty; y < ty + rows; ++y) {
             const std::uint32_t* row = frame + static_cast<std::size_t>(y) * w;
-            for (std::int32_t t = 0; t < tiles; ++t) {
-                const std::int32_t x = t * kChangeTile;
-                auto& d = changes.fresh[static_cast<std::size_t>(t)];
-                d = digestPixels(row + x, std::min(kChangeTile, w - x), d);
+            std::uint64_t* fresh = changes.fresh.data();
+            // A whole tile's row has a fixed length, so its digest stays in registers.
+            for (std::int32_t t = 0; t < wholeTiles; ++t) {
+                fresh[t] = digestPixels(row + t * kChangeTile, kChangeTile, fresh[t]);
+            }
+            if (wholeTiles < tiles) {
+                const std::int32_t x = wholeTiles * kChangeTile;
+                fresh[wholeTiles] = digestPixels(row + x, w - x, fresh[wholeTiles]);
             }
         }
         std::uint64_t* stored =
