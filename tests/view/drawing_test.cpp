@@ -48,7 +48,8 @@ protected:
     }
 };
 
-TEST_F(Drawing, OnlyASpanOnTheFreeBackBufferDraws) {
+// Only a span on the free back buffer draws; what reaches off screen is cut at its edges.
+TEST_F(Drawing, OnlyASpanOnTheFreeBackBufferDrawsAndOnlyOnScreen) {
     EXPECT_EQ(startDrawing(nullptr), 0);
     drawAll();
     ASSERT_EQ(startDrawing(screenOutput()), 1);
@@ -65,6 +66,16 @@ TEST_F(Drawing, OnlyASpanOnTheFreeBackBufferDraws) {
     EXPECT_EQ(at(50, 50), 0xFFFFFFu); // an opaque text lies on its white background
     EXPECT_EQ(textCursorX(), 50 + textShape("Hallo").width); // it moves the position along
     EXPECT_EQ(textCursorY(), 50);
+    setDrawingMode(kDrawTransparent);
+    setFrontColor(1, 2, 3);
+    drawLine(-100, 5, 1000, 0);
+    drawLine(5, -2000000000, 0, 2100000000);
+    drawBox(600, 470, 100, 100);
+    moveTextCursor(-30, -8);
+    drawText("Wichtelwerkstatt");
+    moveTextCursor(620, 470);
+    drawText("Wichtelwerkstatt");
+    EXPECT_EQ(at(0, 5) & at(639, 5) & at(5, 479) & at(639, 479), 0x010203u);
 }
 
 // The shapes in the top left 32 x 5 pixels: '#' the front colour, '~' the background inverted,
@@ -97,20 +108,6 @@ TEST_F(Drawing, ShapesCoverTheirPixelsAndNoOthers) {
         }
     }
     EXPECT_EQ(untouched(), 640 * 480 - covered);
-}
-
-TEST_F(Drawing, LinesBoxesAndTextsReachingOffScreenAreCutAtItsEdges) {
-    startDrawing(screenOutput());
-    setDrawingMode(kDrawTransparent);
-    setFrontColor(1, 2, 3);
-    drawLine(-100, 5, 1000, 0);
-    drawLine(5, -2000000000, 0, 2100000000);
-    drawBox(600, 470, 100, 100);
-    moveTextCursor(-30, -8);
-    drawText("Wichtelwerkstatt");
-    moveTextCursor(620, 470);
-    drawText("Wichtelwerkstatt");
-    EXPECT_EQ(at(0, 5) & at(639, 5) & at(5, 479) & at(639, 479), 0x010203u);
 }
 
 // A relief text (these check the pixels of texts): the text in the first colour up and left of its
