@@ -7,18 +7,14 @@
 
 namespace game::test {
 
-// A WAV file of four 8-bit mono samples at 8000 Hz.
-inline std::vector<std::uint8_t> tinyWav() {
-    return makePcmWav(1, 8000, 8, {128, 160, 128, 96});
-}
-
 // Starts the sound service and fills the slots 10..16, so that every played sound reaches the
 // fake device.
 inline void loadTestSounds() {
     // The device is fresh for every test, so the service starts afresh too.
     closeSound();
     initSound();
-    const std::vector<std::uint8_t> wav = tinyWav();
+    // A WAV file of four 8-bit mono samples at 8000 Hz.
+    const std::vector<std::uint8_t> wav = makePcmWav(1, 8000, 8, {128, 160, 128, 96});
     for (const SoundEntry& entry : kSounds) {
         soundFromMemory(entry.id, wav.data(), wav.size());
     }

@@ -48,7 +48,8 @@ protected:
     }
 };
 
-TEST_F(Drawing, OnlyASpanOnTheFreeBackBufferDraws) {
+// Only a span on the free back buffer draws; what reaches off screen is cut at its edges.
+TEST_F(Drawing, OnlyASpanOnTheFreeBackBufferDrawsAndOnlyOnScreen) {
     EXPECT_EQ(startDrawing(nullptr), 0);
     drawAll();
     ASSERT_EQ(startDrawing(screenOutput()), 1);
@@ -65,6 +66,16 @@ TEST_F(Drawing, OnlyASpanOnTheFreeBackBufferDraws) {
     EXPECT_EQ(at(50, 50), 0xFFFFFFu); // an opaque text lies on its white background
     EXPECT_EQ(textCursorX(), 50 + textShape("Hallo").width); // it moves the position along
     EXPECT_EQ(textCursorY(), 50);
+    setDrawingMode(kDrawTransparent);
+    setFrontColor(1, 2, 3);
+    drawLine(-100, 5, 1000, 0);
+    drawLine(5, -2000000000, 0, 2100000000);
+    drawBox(600, 470, 100, 100);
+    moveTextCursor(-30, -8);
+    drawText("Wichtelwerkstatt");
+    moveTextCursor(620, 470);
+    drawText("Wichtelwerkstatt");
+    EXPECT_EQ(at(0, 5) & at(639, 5) & at(5, 479) & at(639, 479), 0x010203u);
 }
 
 // The shapes in the top left 32 x 5 pixels: '#' the front colour, '~' the background inverted,
@@ -97,20 +108,6 @@ TEST_F(Drawing, ShapesCoverTheirPixelsAndNoOthers) {
         }
     }
     EXPECT_EQ(untouched(), 640 * 480 - covered);
-}
-
-TEST_F(Drawing, LinesBoxesAndTextsReachingOffScreenAreCutAtItsEdges) {
-    startDrawing(screenOutput());
-    setDrawingMode(kDrawTransparent);
-    setFrontColor(1, 2, 3);
-    drawLine(-100, 5, 1000, 0);
-    drawLine(5, -2000000000, 0, 2100000000);
-    drawBox(600, 470, 100, 100);
-    moveTextCursor(-30, -8);
-    drawText("Wichtelwerkstatt");
-    moveTextCursor(620, 470);
-    drawText("Wichtelwerkstatt");
-    EXPECT_EQ(at(0, 5) & at(639, 5) & at(5, 479) & at(639, 479), 0x010203u);
 }
 
 // A relief text (these check the pixels of texts): the text in the first colour up and left of its
@@ -215,8 +212,12 @@ INSTANTIATE_TEST_SUITE_P(
         CopyCase{"ClipAboveThePicture", 66, 12, {{0, -3, 10, 12}}, 100, 100, 0, 0, 0, 0, 0, 0}),
     [](const ::testing::TestParamInfo<CopyCase>& p) { return std::string(p.param.name); });
 
-TEST_F(Drawing, NoSpriteIsDrawnFromAnEmptySlotABadNumberOrAnInactiveDisplay) {
-    const test::Bytes bmp = test::makeBmp(30, 12, place);
+// No sprite is drawn from an empty slot, a bad number or on an inactive display.
+TEST_F(Drawing, AKeyedSpriteCopySkipsExactlyThePixelsOfTheKeyComparingOnlyColourBits) {
+    // Magenta, two colours one step beside it, and black.
+    const std::uint32_t colours[4] = {0xFF00FF, 0xFE00FF, 0xFF00FE, 0};
+    const test::Bytes bmp = test::makeBmp(4, 1, [&](int x, int) { return colours[x]; });
+    setColorKey(-1, 255, 0, 255);
     ASSERT_NE(spriteFromMemory(1, bmp.data(), bmp.size(), 0, ""), 0);
     for (const std::int32_t number : {7, 5000, -1}) {
         drawSprite(number, 10, 10);
@@ -226,14 +227,7 @@ TEST_F(Drawing, NoSpriteIsDrawnFromAnEmptySlotABadNumberOrAnInactiveDisplay) {
     drawSprite(1, 10, 10);
     drawSpriteKeyed(1, 10, 10);
     EXPECT_EQ(untouched(), 640 * 480);
-}
-
-TEST_F(Drawing, AKeyedSpriteCopySkipsExactlyThePixelsOfTheKeyComparingOnlyColourBits) {
-    // Magenta, two colours one step beside it, and black.
-    const std::uint32_t colours[4] = {0xFF00FF, 0xFE00FF, 0xFF00FE, 0};
-    const test::Bytes bmp = test::makeBmp(4, 1, [&](int x, int) { return colours[x]; });
-    setColorKey(-1, 255, 0, 255);
-    ASSERT_NE(spriteFromMemory(1, bmp.data(), bmp.size(), 0, ""), 0);
+    display.displayActive = 1;
     drawSpriteKeyed(1, 10, 10);
     const std::uint32_t* row = display.backBuffer.row(10) + 10;
     EXPECT_EQ(std::vector<std::uint32_t>(row, row + 4),
