@@ -121,6 +121,25 @@ INSTANTIATE_TEST_SUITE_P(
                  kAcross}),
     scenarioName);
 
+// Button presses and releases, counting the clicks the passes deliver (left, right): one a
+// press, none while the lock-out after a click runs.
+INSTANTIATE_TEST_SUITE_P(
+    Clicks, Play,
+    ::testing::Values(
+        Scenario{"a held button gives one click", "press 0; run 2000; clicks=1,0"},
+        Scenario{"a tap between two passes is a click", "press 0; release 0; run 20; clicks=1,0"},
+        Scenario{"a press inside the lock-out waits for its end",
+                 "press 0; run 100; release 0; run 20; press 0; run 200; clicks=1,0; run 50; "
+                 "clicks=2,0"},
+        Scenario{"a press let go inside the lock-out is lost",
+                 "press 0; run 100; release 0; run 20; press 0; run 50; release 0; run 1000; "
+                 "clicks=1,0"},
+        Scenario{"the lock-out is shared by the buttons",
+                 "press 0; run 10; release 0; press 1; run 300; clicks=1,0; run 100; clicks=1,1"},
+        Scenario{"both buttons in one pass: the left first",
+                 "press 0; press 1; run 10; clicks=1,0; run 400; clicks=1,1"}),
+    scenarioName);
+
 // Tab i rests at y = 40, 85, 155, 200, 245, 315, 360, 430; its visible edge is x 0..9.
 INSTANTIATE_TEST_SUITE_P(
     Menu, Play,
