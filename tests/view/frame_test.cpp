@@ -44,11 +44,11 @@ TEST(Faces, EveryTrialDrawsAndTheFirstThatSucceedsWins) {
     struct Case {
         std::int32_t noisy, soundOn, expression;
         std::uint32_t lastsMs;
-        std::vector<std::int32_t> sounds;
+        std::int32_t sound; // the one sound heard, -1 none
     };
-    for (const Case& c : {Case{0, 1, expression::kBlink, 333, {}},
-                          Case{1, 1, expression::kBurp, 500, {sound::kBurp}},
-                          Case{1, 0, expression::kBurp, 500, {}}}) {
+    for (const Case& c :
+         {Case{0, 1, expression::kBlink, 333, -1}, Case{1, 1, expression::kBurp, 500, sound::kBurp},
+          Case{1, 0, expression::kBurp, 500, -1}}) {
         test::prepareGame();
         state.noisyFacesOn = c.noisy;
         state.soundOn = c.soundOn;
@@ -62,11 +62,8 @@ TEST(Faces, EveryTrialDrawsAndTheFirstThatSucceedsWins) {
         startExpressions(cell);
         EXPECT_EQ(cell.expression, c.expression);
         EXPECT_EQ(cell.expressionUntil, fake::dev.tick + c.lastsMs);
-        std::vector<std::int32_t> heard;
-        for (const fake::Device::PlayedSound& played : fake::dev.played) {
-            heard.push_back(played.channel);
-        }
-        EXPECT_EQ(heard, c.sounds);
+        EXPECT_EQ(fake::dev.played.size(), c.sound < 0 ? 0u : 1u);
+        EXPECT_TRUE(fake::dev.played.empty() || fake::dev.played[0].channel == c.sound);
     }
 }
 
