@@ -36,9 +36,8 @@ namespace {
 // Checks: a field of the table below, sel=c,r|none, hover=c,r|none, c,r=x (the ball on a
 // square, '.' none), #x=n (balls of colour x), sounds=a,b (every sound since the last quiet),
 // explode=n (how often one sound played), clicks=l,r (the left and right clicks the passes
-// delivered), board=start, name=W (the typed name, '_' for
-// a space), row=i,NAME,score (a high-score row), tabN=x (where tab N stands), ended=1 (the loop
-// has ended).
+// delivered), board=start, name=W (the typed name, '_' for a space), row=i,NAME,score (a
+// high-score row), tabN=x (where tab N stands), ended=1 (the loop has ended).
 
 const std::map<std::string, std::int32_t GameState::*> kFields = {
     {"score", &GameState::score},           {"moves", &GameState::undoableMoves},

@@ -1,6 +1,6 @@
-// The moving parts (faces, the hop of the balls, snow) and the frame that
-// draws them. In the frame every picture is a small solid block of its own colour, so a pixel
-// tells which picture lies on top there.
+// The moving parts (faces, the hop of the balls, snow) and the frame that draws them. In the
+// frame every picture is a small solid block of its own colour, so a pixel tells which picture
+// lies on top there.
 
 #include "view/frame.hpp"
 
