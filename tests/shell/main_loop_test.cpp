@@ -7,29 +7,12 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace game {
 namespace {
 
 void start(std::uint32_t tick) {
     test::prepareGame();
     fake::dev.tick = tick;
-}
-
-// Runs passes until the clock has moved on by at least ms; returns the clicks delivered.
-int clicksWithin(std::uint32_t ms, std::int32_t GameState::*click = &GameState::leftClick) {
-    const std::uint32_t until = fake::dev.tick + ms;
-    int clicks = 0;
-    for (int i = 0; static_cast<std::int32_t>(fake::dev.tick - until) < 0; ++i) {
-        if (i == test::kPassLimit) {
-            ADD_FAILURE() << "the clock stands still";
-            break;
-        }
-        mainLoopPass();
-        clicks += state.*click;
-    }
-    return clicks;
 }
 
 TEST(MainLoop, UnsetDeadlinesCountAsPassedAtAnyTick) {
@@ -52,43 +35,6 @@ TEST(MainLoop, AFrameComesOnlyOnceItsIntervalHasPassedAlsoAcrossTheWrap) {
     EXPECT_EQ(state.frameTick, 0);
     mainLoopPass();
     EXPECT_EQ(state.frameTick, 1);
-}
-
-// Button scripts: press (+) or release (-) of the left (L) or right (R) button, then passes for
-// so many ms, counting the clicks of one button.
-TEST(MainLoop, ClickFilterDeliversAClickPerPressOutsideTheLockOut) {
-    struct ClickCase {
-        const char* name;
-        std::vector<std::pair<const char*, std::uint32_t>> steps;
-        std::vector<int> clicks; // after each step
-        std::int32_t GameState::*counted = &GameState::leftClick;
-    };
-    const ClickCase cases[] = {
-        {"holding gives one click", {{"L+", 2000}}, {1}},
-        {"a tap between two passes is a click", {{"L+L-", 10}, {"", 10}}, {1, 0}},
-        {"a press inside the lock-out waits for its end",
-         {{"L+", 100}, {"L-", 20}, {"L+", 200}, {"", 50}},
-         {1, 0, 0, 1}},
-        {"a press let go inside the lock-out is lost",
-         {{"L+", 100}, {"L-", 20}, {"L+", 50}, {"L-", 1000}},
-         {1, 0, 0, 0}},
-        {"the lock-out is shared by the buttons",
-         {{"L+", 10}, {"L-R+", 300}, {"", 100}},
-         {0, 0, 1},
-         &GameState::rightClick},
-        {"both in one pass, left first", {{"L+R+", 10}, {"", 400}}, {0, 1}, &GameState::rightClick},
-    };
-    for (const ClickCase& c : cases) {
-        start(0xFFFFFF00u);
-        std::vector<int> clicks;
-        for (const auto& [change, ms] : c.steps) {
-            for (const char* k = change; *k != '\0'; k += 2) {
-                (k[1] == '+' ? fake::pressButton : fake::releaseButton)(k[0] == 'L' ? 0 : 1);
-            }
-            clicks.push_back(clicksWithin(ms, c.counted));
-        }
-        EXPECT_EQ(clicks, c.clicks) << c.name;
-    }
 }
 
 TEST(MainLoop, ClockJumpsOfWeeksOrHalfTheTickRangeLockNothingOut) {

@@ -23,12 +23,6 @@ std::string tenRows(const std::string& lineEnd) {
     return text;
 }
 
-// Sound, snow and difficulty as read.
-std::string settings() {
-    return std::to_string(state.soundOn) + " " + std::to_string(state.snowOn) + " " +
-           std::to_string(state.difficulty);
-}
-
 class ScoreFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -93,7 +87,9 @@ TEST_F(ScoreFile, ReadsWhatTheFileHoldsAndKeepsTheDefaultsOfTheRest) {
                           entry.name,
                       row);
         }
-        EXPECT_EQ(settings(), c.settings);
+        EXPECT_EQ(std::to_string(state.soundOn) + " " + std::to_string(state.snowOn) + " " +
+                      std::to_string(state.difficulty),
+                  c.settings);
     }
 }
 

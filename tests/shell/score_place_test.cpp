@@ -14,7 +14,6 @@
 #include <functional>
 #include <future>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace game {
@@ -46,16 +45,6 @@ Bytes bytesOf(const fs::path& path) {
     Bytes bytes = test::readWholeFile(fs::path(path).string());
     chmod(path.c_str(), mode);
     return bytes;
-}
-
-// A process id that no process holds now.
-pid_t endedPid() {
-    const pid_t child = fork();
-    if (child == 0) {
-        _exit(0);
-    }
-    waitpid(child, nullptr, 0);
-    return child;
 }
 
 struct Case {
@@ -120,7 +109,8 @@ std::vector<Case> cases() {
         {"temporary files an interrupted save left",
          [](const fs::path& p, const fs::path&) {
              writeScores(p / kScore, "OLD");
-             writeScores(p / ("flockvel.txt." + std::to_string(endedPid()) + ".tmp"), "HALF");
+             // Above the highest process id the system hands out: no process holds it.
+             writeScores(p / "flockvel.txt.999999999.tmp", "HALF");
          },
          "OLD", kScore, "", 0, false},
         // Even where it could write there (as root): the file there is neither read nor written.

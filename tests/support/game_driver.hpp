@@ -1,11 +1,10 @@
 #pragma once
 // Driving the real main-loop pass in tests: a game prepared as start-up leaves it, the point
-// a player aims at on a square, the sounds played (the scenario runner does the rest).
+// a player aims at on a square (the scenario runner does the rest).
 
 #include "rules/board.hpp"
 
 #include <cstdint>
-#include <vector>
 
 namespace game::test {
 
@@ -18,8 +17,5 @@ void prepareGame(std::uint32_t seed = 1);
 
 // The point a player aims at on a square: the middle of its top face.
 ScreenPoint squarePoint(std::int32_t col, std::int32_t row);
-
-// The sounds played since the last call (or since prepareGame), in order.
-std::vector<std::int32_t> newSounds();
 
 } // namespace game::test

@@ -23,6 +23,7 @@ namespace {
 // Actions:
 //   click c,r [b] | send c,r c,r            a click on a square (b 1: the right button), a move
 //   at x,y | point x,y                      left click at a point, or only point there
+//   press b | release b                     a mouse button (0 left, 1 right) pressed, let go
 //   pointsq c,r dx,dy                       point beside the middle of a square's top face
 //   tab i [b] | undo                        click on a rested menu tab, or on the Undo button
 //   key K [n] | hold K ms | ctrl K [ms]     a key tapped n times; held for ms (with Left Ctrl)
@@ -34,9 +35,9 @@ namespace {
 //   quiet                                   forget the sounds so far
 // Checks: a field of the table below, sel=c,r|none, hover=c,r|none, c,r=x (the ball on a
 // square, '.' none), #x=n (balls of colour x), sounds=a,b (every sound since the last quiet),
-// explode=n (how often one sound played), board=start, name=W (the typed name, '_' for
-// a space), row=i,NAME,score (a high-score row), tabN=x (where tab N stands), ended=1 (the loop
-// has ended).
+// explode=n (how often one sound played), clicks=l,r (the left and right clicks the passes
+// delivered), board=start, name=W (the typed name, '_' for a space), row=i,NAME,score (a
+// high-score row), tabN=x (where tab N stands), ended=1 (the loop has ended).
 
 const std::map<std::string, std::int32_t GameState::*> kFields = {
     {"score", &GameState::score},           {"moves", &GameState::undoableMoves},
@@ -127,9 +128,12 @@ template <typename Test> std::string countCells(Test test) {
 std::array<std::string, kBoardSize> startBoard;
 std::size_t soundsFrom = 0;
 bool ended = false; // the loop has ended: passes do nothing more
+std::array<std::int32_t, 2> clicks{};
 
 void pass() {
     ended = ended || !mainLoopPass();
+    clicks[0] += state.leftClick;
+    clicks[1] += state.rightClick;
 }
 
 // Passes until done() holds; a game that never gets there fails the test instead of hanging it.
@@ -209,6 +213,8 @@ const std::map<std::string, std::function<void(const Words&)>> kActions = {
      }},
     {"at", [](const Words& w) { clickAt(pointOf(w.at(1))); }},
     {"point", [](const Words& w) { pointAt(pointOf(w.at(1))); }},
+    {"press", [](const Words& w) { fake::pressButton(number(w, 1, 0)); }},
+    {"release", [](const Words& w) { fake::releaseButton(number(w, 1, 0)); }},
     {"pointsq",
      [](const Words& w) {
          pointAt({squareIn(w, 1).x + pointOf(w.at(2)).x, squareIn(w, 1).y + pointOf(w[2]).y});
@@ -300,6 +306,7 @@ std::string value(const std::string& field, const std::string& want) {
         {"sel", squareText(state.selectedCol, state.selectedRow)},
         {"hover", squareText(state.hoverCol, state.hoverRow)},
         {"sounds", soundsSince()},
+        {"clicks", std::to_string(clicks[0]) + "," + std::to_string(clicks[1])},
         {"board", boardPicture() == startBoard ? "start" : "changed"},
         {"name", state.typedName},
         {"ended", ended ? "1" : "0"},
@@ -321,6 +328,7 @@ void runScenario(const Scenario& scenario) {
     startBoard = boardPicture();
     soundsFrom = 0;
     ended = false;
+    clicks = {};
     for (const std::string& command : split(scenario.script, ';')) {
         const Words words = split(command, ' ');
         if (words.front().find('=') == std::string::npos) {
