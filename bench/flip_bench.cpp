@@ -9,11 +9,24 @@
 
 #include <benchmark/benchmark.h>
 
+#include <array>
 #include <cstdlib>
 #include <vector>
 
 namespace game {
 namespace {
+
+// Two 640 x 480 frames that differ in every pixel.
+std::array<std::vector<std::uint32_t>, 2> twoFrames() {
+    std::array<std::vector<std::uint32_t>, 2> frames;
+    for (std::uint32_t f = 0; f < 2; ++f) {
+        frames[f].resize(640 * 480);
+        for (std::size_t i = 0; i < frames[f].size(); ++i) {
+            frames[f][i] = (static_cast<std::uint32_t>(i * 2654435761u) + f) & 0xFFFFFFu;
+        }
+    }
+    return frames;
+}
 
 void BM_FlipPageOnSdlDummy(benchmark::State& bench) {
     setenv("SDL_VIDEODRIVER", "dummy", 0);
@@ -26,13 +39,7 @@ void BM_FlipPageOnSdlDummy(benchmark::State& bench) {
     SDL_SetWindowSize(sdl::window(), static_cast<int>(bench.range(1)),
                       static_cast<int>(bench.range(2)));
     sdl::pumpEvents();
-    std::vector<std::uint32_t> frames[2];
-    for (std::uint32_t f = 0; f < 2; ++f) {
-        frames[f].resize(640 * 480);
-        for (std::size_t i = 0; i < frames[f].size(); ++i) {
-            frames[f][i] = (static_cast<std::uint32_t>(i * 2654435761u) + f) & 0xFFFFFFu;
-        }
-    }
+    const auto frames = twoFrames();
     std::size_t n = 0;
     for (auto _ : bench) {
         sdl::pumpEvents();
@@ -42,15 +49,10 @@ void BM_FlipPageOnSdlDummy(benchmark::State& bench) {
     sdl::stopVideo();
     displayOptions = DisplayOptions{};
 }
+
 // Looking for the changed tiles of a frame that differs everywhere from the last one.
 void BM_FindChangesOfANewFrame(benchmark::State& bench) {
-    std::vector<std::uint32_t> frames[2];
-    for (std::uint32_t f = 0; f < 2; ++f) {
-        frames[f].resize(640 * 480);
-        for (std::size_t i = 0; i < frames[f].size(); ++i) {
-            frames[f][i] = (static_cast<std::uint32_t>(i * 2654435761u) + f) & 0xFFFFFFu;
-        }
-    }
+    const auto frames = twoFrames();
     FrameChanges changes;
     std::size_t n = 0;
     for (auto _ : bench) {

@@ -194,6 +194,7 @@ bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t
     changes.bands.clear();
     const std::int32_t tiles = (w + kChangeTile - 1) / kChangeTile;
     const std::int32_t tileRows = (h + kChangeTile - 1) / kChangeTile;
+    const std::int32_t wholeTiles = w / kChangeTile;
     const bool first = changes.width != w || changes.height != h;
     if (first) {
         changes.width = w;
@@ -205,7 +206,6 @@ bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t
     for (std::int32_t ty = 0; ty < h; ty += kChangeTile) {
         const std::int32_t rows = std::min(kChangeTile, h - ty);
         std::fill(changes.fresh.begin(), changes.fresh.end(), kDigestSeed);
-        const std::int32_t wholeTiles = w / kChangeTile;
         for (std::int32_t y = ty; y < ty + rows; ++y) {
             const std::uint32_t* row = frame + static_cast<std::size_t>(y) * w;
             std::uint64_t* fresh = changes.fresh.data();
