@@ -2,6 +2,8 @@
 // The seam between the game and the machine. The game calls only these functions; the program
 // links the SDL implementation (src/media/sdl/device_sdl.cpp), the tests link a fake.
 
+#include "media/picture_scaler.hpp"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -58,8 +60,10 @@ std::string videoProblem();
 // Opens the window that shows a width x height picture, scaled with its aspect kept: full screen
 // unless the player asked for a window.
 bool openWindow(const char* title, int width, int height);
-// Shows width x height pixels (0x00RRGGBB, rows top to bottom, no padding).
-void present(const std::uint32_t* pixels, int width, int height);
+// Shows width x height pixels (0x00RRGGBB, rows top to bottom, no padding), of which only the
+// changed parts differ from the picture shown before.
+void present(const std::uint32_t* pixels, int width, int height,
+             const std::vector<PixelRect>& changed);
 // Takes the window's waiting messages; afterwards windowActive() tells whether the game has
 // the focus.
 void pumpEvents();

@@ -39,6 +39,7 @@ void closeScreen() {
     display.outputHeld = 0;
     display.screenDrawingOutput = DrawingOutput{};
     display.backBuffer = Surface{};
+    resetDrawList(display.drawList, 0, 0);
     display.targetSurface = nullptr;
 }
 
@@ -87,16 +88,22 @@ std::int32_t openScreen(std::int32_t width, std::int32_t height, std::int32_t de
     display.backBuffer.width = w;
     display.backBuffer.height = h;
     display.backBuffer.pixels.assign(static_cast<std::size_t>(w) * static_cast<std::size_t>(h), 0);
+    resetDrawList(display.drawList, w, h);
     selectBackBuffer();
     display.pixelFormat = kPixelFormatX8R8G8B8;
     display.displayActive = 1;
     return 1;
 }
 
+void settleBackBuffer() {
+    settleDrawing(display.drawList, display.backBuffer);
+}
+
 void flipPage() {
     if (display.outputHeld != 0) {
         releaseScreenOutput();
     }
+    settleBackBuffer();
     selectBackBuffer();
     // Messages are taken whether or not the game is in the front.
     device::pumpEvents();
@@ -104,8 +111,9 @@ void flipPage() {
     if (display.displayActive == 0) {
         return;
     }
+    // What was drawn while the game was in the background goes out with the next picture.
     device::present(display.backBuffer.pixels.data(), display.backBuffer.width,
-                    display.backBuffer.height);
+                    display.backBuffer.height, takeChangedBands(display.drawList));
     if (device::displayLost()) {
         restoreSprites();
     }
@@ -127,6 +135,7 @@ const DrawingOutput* screenOutput() {
     out.height = display.backBuffer.height;
     out.depth = display.screenDepth;
     out.pixelFormat = display.pixelFormat;
+    out.drawList = &display.drawList;
     return &out;
 }
 

@@ -3,6 +3,7 @@
 // the game draws into, shown once per drawn frame by flipPage, and the sprite table that the
 // picture loader fills and the sprite display draws from.
 
+#include "media/draw_list.hpp"
 #include "media/surface.hpp"
 
 #include <cstdint>
@@ -31,6 +32,7 @@ struct DrawingOutput {
     std::int32_t height = 0;
     std::int32_t depth = 0;
     PixelFormatCode pixelFormat = kPixelFormatNone;
+    DrawList* drawList = nullptr; // when set, drawing is written down here, not into the pixels
 };
 
 struct DisplayState {
@@ -42,6 +44,7 @@ struct DisplayState {
     std::int32_t screenHeight = 0;
     std::int32_t screenDepth = 0;
     Surface backBuffer;
+    DrawList drawList;                // what is drawn into the back buffer, until the next flip
     Surface* targetSurface = nullptr; // where sprites are drawn; always the back buffer
     std::int32_t targetWidth = 0;
     std::int32_t targetHeight = 0;
@@ -63,6 +66,8 @@ std::int32_t openScreen(std::int32_t width, std::int32_t height, std::int32_t de
 // Shows the back buffer and takes the window's waiting messages; nothing is shown while the game
 // is in the background.
 void flipPage();
+// Carries out the drawing still written down for the back buffer (flipPage does it first).
+void settleBackBuffer();
 // The back buffer as a drawing output; none while it is already handed out or no screen is open.
 const DrawingOutput* screenOutput();
 void releaseScreenOutput();

@@ -29,36 +29,6 @@ void fillTables(std::int32_t n, std::int32_t m, std::vector<std::int32_t>& src,
     }
 }
 
-// A tile's digest: two 64-bit words of pixels at a time go through a 64 x 64 -> 128-bit product
-// folded back to 64 bits, the way fast non-cryptographic hashes mix, with the running digest in
-// the product so the pixels' order counts. Frames are not chosen to collide: a change that keeps
-// a tile's digest is as likely as guessing a 64-bit number.
-__extension__ using Product = unsigned __int128;
-constexpr std::uint64_t kDigestSeed = 0x243F6A8885A308D3u;
-constexpr std::uint64_t kMixA = 0xA0761D6478BD642Fu;
-constexpr std::uint64_t kMixB = 0xE7037ED1A0B428DBu;
-
-std::uint64_t mix(std::uint64_t a, std::uint64_t b) {
-    const Product p = static_cast<Product>(a ^ kMixA) * (b ^ kMixB);
-    return static_cast<std::uint64_t>(p) ^ static_cast<std::uint64_t>(p >> 64);
-}
-
-inline std::uint64_t digestPixels(const std::uint32_t* pixels, std::int32_t count,
-                                  std::uint64_t digest) {
-    std::int32_t i = 0;
-    for (; i + 4 <= count; i += 4) {
-        std::uint64_t a = 0;
-        std::uint64_t b = 0;
-        std::memcpy(&a, pixels + i, sizeof a);
-        std::memcpy(&b, pixels + i + 2, sizeof b);
-        digest = mix(a, b ^ digest);
-    }
-    for (; i < count; ++i) {
-        digest = mix(pixels[i], digest);
-    }
-    return digest;
-}
-
 // Blocks up to this wide are written four pixels at a time.
 constexpr std::int32_t kMaxRun = 4;
 
@@ -187,60 +157,6 @@ PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::i
         lastRow = row;
     }
     return {t.to.x + dx0, t.to.y + dy0, dx1 - dx0, dy1 - dy0};
-}
-
-bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t w,
-                 std::int32_t h) {
-    changes.bands.clear();
-    const std::int32_t tiles = (w + kChangeTile - 1) / kChangeTile;
-    const std::int32_t tileRows = (h + kChangeTile - 1) / kChangeTile;
-    const std::int32_t wholeTiles = w / kChangeTile;
-    const bool first = changes.width != w || changes.height != h;
-    if (first) {
-        changes.width = w;
-        changes.height = h;
-        changes.digests.assign(static_cast<std::size_t>(tiles) * tileRows, 0);
-        changes.bands.push_back({0, 0, w, h});
-    }
-    changes.fresh.resize(static_cast<std::size_t>(tiles));
-    for (std::int32_t ty = 0; ty < h; ty += kChangeTile) {
-        const std::int32_t rows = std::min(kChangeTile, h - ty);
-        std::fill(changes.fresh.begin(), changes.fresh.end(), kDigestSeed);
-        for (std::int32_t y = ty; y < ty + rows; ++y) {
-            const std::uint32_t* row = frame + static_cast<std::size_t>(y) * w;
-            std::uint64_t* fresh = changes.fresh.data();
-            // A whole tile's row has a fixed length, so its digest stays in registers.
-            for (std::int32_t t = 0; t < wholeTiles; ++t) {
-                fresh[t] = digestPixels(row + t * kChangeTile, kChangeTile, fresh[t]);
-            }
-            if (wholeTiles < tiles) {
-                const std::int32_t x = wholeTiles * kChangeTile;
-                fresh[wholeTiles] = digestPixels(row + x, w - x, fresh[wholeTiles]);
-            }
-        }
-        std::uint64_t* stored =
-            changes.digests.data() + static_cast<std::size_t>(ty / kChangeTile) * tiles;
-        const auto changed = [&](std::int32_t t) {
-            return changes.fresh[static_cast<std::size_t>(t)] != stored[t];
-        };
-        // Runs of changed tiles; one unchanged tile between two runs is cheaper sent along than
-        // sent as another piece.
-        for (std::int32_t t = 0; t < tiles && !first;) {
-            if (!changed(t)) {
-                ++t;
-                continue;
-            }
-            std::int32_t end = t + 1;
-            while (end < tiles && (changed(end) || (end + 1 < tiles && changed(end + 1)))) {
-                ++end;
-            }
-            const std::int32_t x = t * kChangeTile;
-            changes.bands.push_back({x, ty, std::min(end * kChangeTile, w) - x, rows});
-            t = end;
-        }
-        std::copy(changes.fresh.begin(), changes.fresh.end(), stored);
-    }
-    return !changes.bands.empty();
 }
 
 } // namespace game

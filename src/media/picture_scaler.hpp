@@ -52,18 +52,4 @@ PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::i
                       std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
                       std::uint32_t* target, std::int32_t targetPitch);
 
-// Which parts of a new frame differ from the last one shown, as runs of changed 8 x 8 tiles,
-// row of tiles by row of tiles, top to bottom. Instead of a copy of the last frame only a 64-bit
-// digest of each of its tiles is kept (a few kilobytes instead of a whole frame); the digests are
-// updated to the new frame. Returns false when nothing changed.
-struct FrameChanges {
-    std::vector<std::uint64_t> digests; // per tile of the frame shown last, row of tiles by row
-    std::int32_t width = 0;             // of the frame shown last (0: none yet)
-    std::int32_t height = 0;
-    std::vector<PixelRect> bands;     // the changed parts of the latest frame, in picture pixels
-    std::vector<std::uint64_t> fresh; // per tile column: the digest of the row of tiles at hand
-};
-constexpr std::int32_t kChangeTile = 8;
-bool findChanges(FrameChanges& changes, const std::uint32_t* frame, std::int32_t w, std::int32_t h);
-
 } // namespace game

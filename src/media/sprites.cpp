@@ -16,6 +16,8 @@ namespace {
 
 constexpr std::size_t kMaxPictureFileBytes = 256u << 20;
 
+std::uint64_t lastSurfaceSerial = 0;
+
 bool growTable(std::int32_t number) {
     if (number < spriteCapacity()) {
         return true;
@@ -53,6 +55,7 @@ bool createSpriteSurface(SpriteSlot& slot, std::int32_t width, std::int32_t heig
         auto surface = std::make_unique<Surface>();
         surface->width = width;
         surface->height = height;
+        surface->serial = ++lastSurfaceSerial;
         surface->pixels.resize(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
         slot.surface = std::move(surface);
     } catch (const std::bad_alloc&) {
@@ -173,6 +176,8 @@ std::int32_t reloadSprite(std::int32_t number) {
 void freeSprite(std::int32_t number) {
     SpriteSlot* slot = spriteSlot(number);
     if (slot != nullptr && slot->surface != nullptr) {
+        // Drawing from the picture may still be waiting for the flip.
+        settleBackBuffer();
         slot->surface.reset();
         slot->fileName.clear();
     }

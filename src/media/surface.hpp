@@ -27,6 +27,9 @@ struct Surface {
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::vector<std::uint32_t> pixels; // rows top to bottom, width pixels each
+    // Each sprite's picture gets a number of its own as it loads, so that drawing from a
+    // reloaded picture never counts as the same drawing as before.
+    std::uint64_t serial = 0;
     // Made on the first keyed copy and again when the key changes. The pixels of a sprite are
     // written only while it loads, and a load makes a new surface, so the runs cannot go stale.
     mutable KeyRuns keyRuns;

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 namespace game {
 namespace {
@@ -68,37 +67,6 @@ bool planCopy(std::int32_t sprite, std::int32_t x, std::int32_t y, Copy& copy) {
     return true;
 }
 
-// The runs of a picture's pixels that are not the key (colour bits only).
-const KeyRuns& keyRunsOf(const Surface& picture, std::uint32_t key) {
-    KeyRuns& k = picture.keyRuns;
-    if (k.made && k.key == key) {
-        return k;
-    }
-    k.made = true;
-    k.key = key;
-    k.runs.clear();
-    k.firstRun.assign(static_cast<std::size_t>(picture.height) + 1, 0);
-    for (std::int32_t y = 0; y < picture.height; ++y) {
-        k.firstRun[static_cast<std::size_t>(y)] = static_cast<std::uint32_t>(k.runs.size());
-        const std::uint32_t* row = picture.row(y);
-        for (std::int32_t x = 0; x < picture.width;) {
-            if (((row[x] ^ key) & kColorBits) == 0) {
-                ++x;
-                continue;
-            }
-            const std::int32_t start = x;
-            while (x < picture.width && ((row[x] ^ key) & kColorBits) != 0) {
-                ++x;
-            }
-            k.runs.push_back(
-                {static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(x - start)});
-        }
-    }
-    k.firstRun.back() = static_cast<std::uint32_t>(k.runs.size());
-    k.runs.shrink_to_fit();
-    return k;
-}
-
 // The shown length along one axis: cut at the picture's edge when the part reaches past it.
 std::int32_t cutToPicture(std::int32_t from, std::int32_t length, std::int32_t pictureLength) {
     const std::int64_t end = std::int64_t{from} + length;
@@ -127,39 +95,20 @@ void clipSprite(std::int32_t sprite, std::int32_t x, std::int32_t y, std::int32_
     slot->displayHeight = cutToPicture(y, height, slot->height);
 }
 
+// Both copies are written down for the flip, which carries them out where the picture changes.
 void drawSprite(std::int32_t sprite, std::int32_t x, std::int32_t y) {
     Copy copy;
-    if (!planCopy(sprite, x, y, copy)) {
-        return;
-    }
-    Surface& target = *display.targetSurface;
-    const auto bytes = static_cast<std::size_t>(copy.right - copy.left) * sizeof(std::uint32_t);
-    for (std::int32_t sy = copy.top, ty = copy.toY; sy < copy.bottom; ++sy, ++ty) {
-        std::memcpy(target.row(ty) + copy.toX, copy.source->row(sy) + copy.left, bytes);
+    if (planCopy(sprite, x, y, copy)) {
+        recordCopy(display.drawList, *copy.source, copy.left, copy.top, copy.toX, copy.toY,
+                   copy.right - copy.left, copy.bottom - copy.top);
     }
 }
 
 void drawSpriteKeyed(std::int32_t sprite, std::int32_t x, std::int32_t y) {
     Copy copy;
-    if (!planCopy(sprite, x, y, copy)) {
-        return;
-    }
-    Surface& target = *display.targetSurface;
-    const KeyRuns& k = keyRunsOf(*copy.source, copy.key);
-    for (std::int32_t sy = copy.top, ty = copy.toY; sy < copy.bottom; ++sy, ++ty) {
-        const std::uint32_t* from = copy.source->row(sy);
-        std::uint32_t* to = target.row(ty) + copy.toX;
-        const KeyRun* run = k.runs.data() + k.firstRun[static_cast<std::size_t>(sy)];
-        const KeyRun* last = k.runs.data() + k.firstRun[static_cast<std::size_t>(sy) + 1];
-        // A strip of pictures has many runs in a row: find the first that reaches into the clip.
-        run = std::partition_point(run, last,
-                                   [&](const KeyRun& r) { return r.x + r.length <= copy.left; });
-        for (; run != last && run->x < copy.right; ++run) {
-            const std::int32_t begin = std::max<std::int32_t>(run->x, copy.left);
-            const std::int32_t end = std::min<std::int32_t>(run->x + run->length, copy.right);
-            std::memcpy(to + (begin - copy.left), from + begin,
-                        static_cast<std::size_t>(end - begin) * sizeof(std::uint32_t));
-        }
+    if (planCopy(sprite, x, y, copy)) {
+        recordKeyedCopy(display.drawList, *copy.source, copy.left, copy.top, copy.toX, copy.toY,
+                        copy.right - copy.left, copy.bottom - copy.top, copy.key);
     }
 }
 

@@ -17,6 +17,7 @@ struct Target {
     std::int32_t pitchPixels = 0;
     std::int32_t width = 0;
     std::int32_t height = 0;
+    DrawList* list = nullptr; // the back buffer's: drawing is written down for the flip
 };
 
 struct DrawingState {
@@ -64,6 +65,22 @@ void fillRect(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1
     y0 = std::max<std::int64_t>(y0, 0);
     x1 = std::min<std::int64_t>(x1, drawing.target.width);
     y1 = std::min<std::int64_t>(y1, drawing.target.height);
+    if (drawing.target.list != nullptr) {
+        if (x0 >= x1 || y0 >= y1) {
+            return;
+        }
+        // Clipped to the target, the corners fit in 32 bits.
+        const auto left = static_cast<std::int32_t>(x0);
+        const auto top = static_cast<std::int32_t>(y0);
+        const auto right = static_cast<std::int32_t>(x1);
+        const auto bottom = static_cast<std::int32_t>(y1);
+        if (byPen && inverting()) {
+            recordInvert(*drawing.target.list, left, top, right, bottom);
+        } else {
+            recordFill(*drawing.target.list, left, top, right, bottom, color);
+        }
+        return;
+    }
     for (std::int64_t y = y0; y < y1; ++y) {
         std::uint32_t* row = rowAt(y);
         for (std::int64_t x = x0; x < x1; ++x) {
@@ -114,12 +131,21 @@ void strokeLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t 
         if (b < 0 || b >= minorLimit) {
             continue;
         }
-        std::uint32_t& pixel = alongX ? rowAt(b)[a] : rowAt(a)[b];
-        plot(pixel, drawing.penPixel);
+        const std::int64_t x = alongX ? a : b;
+        const std::int64_t y = alongX ? b : a;
+        if (drawing.target.list != nullptr) {
+            fillRect(x, y, x + 1, y + 1, drawing.penPixel, true);
+        } else {
+            plot(rowAt(y)[x], drawing.penPixel);
+        }
     }
 }
 
 void drawRuns(const TextShape& shape, std::int64_t x, std::int64_t y, std::uint32_t color) {
+    if (drawing.target.list != nullptr) {
+        recordRuns(*drawing.target.list, shape.runs, x, y, color);
+        return;
+    }
     for (const TextRun& run : shape.runs) {
         const std::int64_t ty = y + run.y;
         if (ty < 0 || ty >= drawing.target.height) {
@@ -129,7 +155,7 @@ void drawRuns(const TextShape& shape, std::int64_t x, std::int64_t y, std::uint3
         const std::int64_t to =
             std::min<std::int64_t>(x + run.x + run.length, drawing.target.width);
         if (from < to) {
-            std::fill(rowAt(ty) + from, rowAt(ty) + to, color);
+            fillRect(from, ty, to, ty + 1, color, false);
         }
     }
 }
@@ -150,8 +176,8 @@ std::int32_t startDrawing(const DrawingOutput* output) {
         output->width <= 0 || output->height <= 0 || output->pitch < output->width * 4) {
         return 0;
     }
-    drawing.target = Target{output->kind,      output->release, output->pixels,
-                            output->pitch / 4, output->width,   output->height};
+    drawing.target = Target{output->kind,  output->release, output->pixels,  output->pitch / 4,
+                            output->width, output->height,  output->drawList};
     drawing.held = true;
     drawing.modeFlags = 0;
     // Every span starts with the black default brush and pen and black text on an opaque

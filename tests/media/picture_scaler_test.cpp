@@ -1,12 +1,14 @@
 // Where the picture sits in a window and how its pixels are scaled there: whole blocks, evenly
 // spread, the pointer mapped through the same blocks, and changed parts redrawn alone.
 
+#include "media/draw_list.hpp"
 #include "media/picture_scaler.hpp"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -87,35 +89,41 @@ TEST(PictureScaler, PixelsBecomeWholeBlocksOfEvenSizeUnderThePointer) {
     }
 }
 
-TEST(PictureScaler, OnlyTheChangedTilesAreFoundAndRedrawingThemGivesTheWholeNewPicture) {
-    auto picture = numbered();
-    FrameChanges changes;
-    ASSERT_TRUE(findChanges(changes, picture.data(), kW, kH));
-    ASSERT_EQ(changes.bands.size(), 1u) << "the first frame goes out whole";
-    EXPECT_FALSE(findChanges(changes, picture.data(), kW, kH));
+// A frame that differs from the last in a few pixels sends only their tiles, with one clean tile
+// between two runs sent along, and scaling just those onto the last frame's window gives the
+// new frame's window.
+TEST(DrawList, TheChangedBandsScaledOntoTheLastFrameGiveTheNewOne) {
+    const Surface picture{kW, kH, numbered(), 1, {}};
+    Surface target = picture;
+    DrawList list;
+    resetDrawList(list, kW, kH);
+    recordCopy(list, picture, 0, 0, 0, 0, kW, kH);
+    settleDrawing(list, target);
+    takeChangedBands(list);
 
-    const auto before = picture;
-    picture[static_cast<std::size_t>(100 * kW + 37)] = 0xABCDEFu;
-    picture[static_cast<std::size_t>(100 * kW + 600)] = 0xABCDEFu;
-    picture[static_cast<std::size_t>(103 * kW + 53)] = 0xABCDEFu; // one clean tile between
-    picture[static_cast<std::size_t>(479 * kW + 639)] = 0x123456u;
-    ASSERT_TRUE(findChanges(changes, picture.data(), kW, kH));
-    FrameChanges again = changes;
-    EXPECT_FALSE(findChanges(again, picture.data(), kW, kH)) << "the new frame is remembered whole";
-    ASSERT_EQ(changes.bands.size(), 3u);
-    EXPECT_TRUE(changes.bands[0] == (PixelRect{32, 96, 24, 8}));
-    EXPECT_TRUE(changes.bands[1] == (PixelRect{600, 96, 8, 8}));
-    EXPECT_TRUE(changes.bands[2] == (PixelRect{632, 472, 8, 8}));
+    const auto before = target.pixels;
+    recordCopy(list, picture, 0, 0, 0, 0, kW, kH);
+    for (const auto& [x, y, color] :
+         {std::tuple{37, 100, 0xABCDEFu}, std::tuple{600, 100, 0xABCDEFu},
+          std::tuple{53, 103, 0xABCDEFu}, std::tuple{639, 479, 0x123456u}}) {
+        recordFill(list, x, y, x + 1, y + 1, color);
+    }
+    settleDrawing(list, target);
+    const std::vector<PixelRect> bands = takeChangedBands(list);
+    ASSERT_EQ(bands.size(), 3u);
+    EXPECT_TRUE(bands[0] == (PixelRect{32, 96, 24, 8}));
+    EXPECT_TRUE(bands[1] == (PixelRect{600, 96, 8, 8}));
+    EXPECT_TRUE(bands[2] == (PixelRect{632, 472, 8, 8}));
 
     for (const auto& [w, h] :
          {std::pair{1440, 1080}, std::pair{1280, 960}, std::pair{768, 576}, std::pair{640, 480}}) {
-        auto target = scaled(before, w, h);
+        auto window = scaled(before, w, h);
         const ScaleTables t = makeScaleTables(letterbox(w, h, kW, kH), kW, kH);
-        for (const PixelRect& b : changes.bands) {
-            scaleRegion(t, picture.data(), kW, b.x, b.y, b.x + b.w, b.y + b.h, target.data(),
+        for (const PixelRect& b : bands) {
+            scaleRegion(t, target.pixels.data(), kW, b.x, b.y, b.x + b.w, b.y + b.h, window.data(),
                         w * 4);
         }
-        EXPECT_EQ(target, scaled(picture, w, h)) << w;
+        EXPECT_EQ(window, scaled(target.pixels, w, h)) << w;
     }
 }
 

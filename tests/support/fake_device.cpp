@@ -106,7 +106,7 @@ bool openWindow(const char*, int, int) {
     return true;
 }
 
-void present(const std::uint32_t*, int, int) {
+void present(const std::uint32_t*, int, int, const std::vector<PixelRect>&) {
     fake::dev.presents += 1;
 }
 

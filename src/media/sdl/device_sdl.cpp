@@ -102,8 +102,9 @@ bool openWindow(const char* title, int width, int height) {
     }
     return true;
 }
-void present(const std::uint32_t* pixels, int width, int height) {
-    sdl::present(pixels, width, height);
+void present(const std::uint32_t* pixels, int width, int height,
+             const std::vector<PixelRect>& changed) {
+    sdl::present(pixels, width, height, changed);
 }
 void pumpEvents() {
     sdl::pumpEvents();

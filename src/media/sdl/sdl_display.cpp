@@ -1,5 +1,6 @@
 #include "media/sdl/sdl_display.hpp"
 
+#include "media/draw_list.hpp"
 #include "media/picture_scaler.hpp"
 
 #include <SDL2/SDL_syswm.h>
@@ -30,7 +31,6 @@ struct Window {
     bool cursorShown = true;
     bool windowManager = true; // false: a bare X server, where nobody answers for full screen
     PixelRect pointerArea;     // the picture in window coordinates
-    FrameChanges changes;
     // CPU path
     SDL_Surface* surface = nullptr; // the window's own, owned by SDL
     ScaleTables tables;
@@ -162,7 +162,7 @@ void relayoutCpu() {
     win.tables = makeScaleTables(letterbox(win.surface->w, win.surface->h, win.width, win.height),
                                  win.width, win.height);
     win.updates.reserve(
-        static_cast<std::size_t>((win.height / kChangeTile + 1) * (win.width / kChangeTile + 1)));
+        static_cast<std::size_t>((win.height / kDrawTile + 1) * (win.width / kDrawTile + 1)));
 }
 
 void relayoutGpu() {
@@ -214,7 +214,7 @@ void relayout() {
     win.redrawAll = true;
 }
 
-void presentCpu(const std::uint32_t* pixels) {
+void presentCpu(const std::uint32_t* pixels, const std::vector<PixelRect>& changed) {
     if (win.surface == nullptr) {
         return;
     }
@@ -230,7 +230,7 @@ void presentCpu(const std::uint32_t* pixels) {
         return;
     }
     win.updates.clear();
-    for (const PixelRect& band : win.changes.bands) {
+    for (const PixelRect& band : changed) {
         const PixelRect out =
             scaleRegion(win.tables, pixels, win.width, band.x, band.y, band.x + band.w,
                         band.y + band.h, target, win.surface->pitch);
@@ -244,7 +244,7 @@ void presentCpu(const std::uint32_t* pixels) {
     }
 }
 
-void presentGpu(const std::uint32_t* pixels) {
+void presentGpu(const std::uint32_t* pixels, const std::vector<PixelRect>& changed) {
     if (win.rebuild || win.renderer == nullptr) {
         // What showed the picture is gone (device reset): make it anew and carry on.
         destroyRenderer();
@@ -259,9 +259,9 @@ void presentGpu(const std::uint32_t* pixels) {
     // Only the rows that changed go up to the texture.
     int top = 0;
     int bottom = win.height;
-    if (!win.redrawAll && !win.changes.bands.empty()) {
-        top = win.changes.bands.front().y;
-        bottom = win.changes.bands.back().y + win.changes.bands.back().h;
+    if (!win.redrawAll && !changed.empty()) {
+        top = changed.front().y;
+        bottom = changed.back().y + changed.back().h;
     }
     const SDL_Rect rows{0, top, win.width, bottom - top};
     SDL_UpdateTexture(win.texture, &rows, pixels + static_cast<std::ptrdiff_t>(top) * win.width,
@@ -430,7 +430,8 @@ bool openWindow(const char* title, int width, int height) {
     return true;
 }
 
-void present(const std::uint32_t* pixels, int width, int height) {
+void present(const std::uint32_t* pixels, int width, int height,
+             const std::vector<PixelRect>& changed) {
     if (win.window == nullptr || width != win.width || height != win.height) {
         return;
     }
@@ -438,14 +439,13 @@ void present(const std::uint32_t* pixels, int width, int height) {
         relayout();
     }
     // An unchanged picture costs nothing more.
-    const bool changed = findChanges(win.changes, pixels, width, height);
-    if (!changed && !win.redrawAll && !win.rebuild) {
+    if (changed.empty() && !win.redrawAll && !win.rebuild) {
         return;
     }
     if (win.path == PresentPath::Cpu) {
-        presentCpu(pixels);
+        presentCpu(pixels, changed);
     } else {
-        presentGpu(pixels);
+        presentGpu(pixels, changed);
     }
     win.redrawAll = false;
 }
@@ -458,7 +458,6 @@ void closeWindow() {
         win.window = nullptr;
     }
     win.surface = nullptr;
-    win.changes = FrameChanges{};
     win.rebuild = false;
     win.lost = false;
     win.layoutStale = true;

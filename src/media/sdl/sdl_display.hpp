@@ -5,17 +5,22 @@
 // own pixels (no GPU, a software GL, a remote display), or as a texture the GPU scales.
 
 #include "media/display_options.hpp"
+#include "media/picture_scaler.hpp"
 
 #include <SDL.h>
 
 #include <cstdint>
+#include <vector>
 
 namespace game::sdl {
 
 bool startVideo();
 void stopVideo();
 bool openWindow(const char* title, int width, int height);
-void present(const std::uint32_t* pixels, int width, int height);
+// Shows the picture; only the changed parts (picture pixels) are scaled and sent, unless the
+// window needs it whole.
+void present(const std::uint32_t* pixels, int width, int height,
+             const std::vector<PixelRect>& changed);
 void closeWindow();
 bool windowOpen();
 // True once after present had to rebuild the renderer.

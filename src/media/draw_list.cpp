@@ -1,0 +1,351 @@
+#include "media/draw_list.hpp"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+namespace game {
+namespace {
+
+constexpr std::uint32_t kColorBits = 0x00FFFFFF;
+constexpr std::uint64_t kWholeCover = 0x243F6A8885A308D3u; // a tile drawn over whole, opaque
+
+std::uint64_t mix(std::uint64_t v) {
+    v ^= v >> 32;
+    v *= 0xD6E8FEB86659FD93u;
+    v ^= v >> 32;
+    v *= 0xD6E8FEB86659FD93u;
+    v ^= v >> 32;
+    return v;
+}
+
+std::uint64_t pair(std::int32_t a, std::int32_t b) {
+    return static_cast<std::uint32_t>(a) | std::uint64_t{static_cast<std::uint32_t>(b)} << 32;
+}
+
+// Everything that decides what an op leaves on the target. Each field goes through its own odd
+// factor (a one-to-one map), so ops that differ in one field always differ before the mix.
+std::uint64_t signature(const DrawOp& op) {
+    const std::uint64_t kind = static_cast<std::uint64_t>(op.kind) << 32 | op.value;
+    return mix(kind * 0x9E3779B97F4A7C15u ^ op.content * 0xC2B2AE3D27D4EB4Fu ^
+               pair(op.x, op.y) * 0x165667B19E3779F9u ^ pair(op.w, op.h) * 0xD6E8FEB86659FD93u ^
+               pair(op.fromX, op.fromY) * 0xFF51AFD7ED558CCDu);
+}
+
+// Short rows are the rule here (a tile is 8 pixels wide): whole tiles' widths are copied inline.
+void copyPixels(std::uint32_t* to, const std::uint32_t* from, std::int32_t count) {
+    for (; count >= kDrawTile; count -= kDrawTile, to += kDrawTile, from += kDrawTile) {
+        std::memcpy(to, from, kDrawTile * sizeof(std::uint32_t));
+    }
+    std::memcpy(to, from, static_cast<std::size_t>(count) * sizeof(std::uint32_t));
+}
+
+// The runs of a picture's pixels that are not the key (colour bits only).
+const KeyRuns& keyRunsOf(const Surface& picture, std::uint32_t key) {
+    KeyRuns& k = picture.keyRuns;
+    if (k.made && k.key == key) {
+        return k;
+    }
+    k.made = true;
+    k.key = key;
+    k.runs.clear();
+    k.firstRun.assign(static_cast<std::size_t>(picture.height) + 1, 0);
+    for (std::int32_t y = 0; y < picture.height; ++y) {
+        k.firstRun[static_cast<std::size_t>(y)] = static_cast<std::uint32_t>(k.runs.size());
+        const std::uint32_t* row = picture.row(y);
+        for (std::int32_t x = 0; x < picture.width;) {
+            if (((row[x] ^ key) & kColorBits) == 0) {
+                ++x;
+                continue;
+            }
+            const std::int32_t start = x;
+            while (x < picture.width && ((row[x] ^ key) & kColorBits) != 0) {
+                ++x;
+            }
+            k.runs.push_back(
+                {static_cast<std::uint16_t>(start), static_cast<std::uint16_t>(x - start)});
+        }
+    }
+    k.firstRun.back() = static_cast<std::uint32_t>(k.runs.size());
+    k.runs.shrink_to_fit();
+    return k;
+}
+
+// Carries out the part [x0, x1) x [y0, y1) of an op; the part lies inside the op.
+void carryOut(const DrawOp& op, const TextRun* runsOf, Surface& target, std::int32_t x0,
+              std::int32_t y0, std::int32_t x1, std::int32_t y1) {
+    const auto width = static_cast<std::size_t>(x1 - x0);
+    switch (op.kind) {
+    case DrawKind::Copy:
+        for (std::int32_t y = y0; y < y1; ++y) {
+            copyPixels(target.row(y) + x0,
+                       op.source->row(op.fromY + y - op.y) + op.fromX + x0 - op.x, x1 - x0);
+        }
+        break;
+    case DrawKind::KeyedCopy: {
+        const KeyRuns& k = keyRunsOf(*op.source, op.value);
+        const std::int32_t left = op.fromX + x0 - op.x;
+        const std::int32_t right = op.fromX + x1 - op.x;
+        for (std::int32_t y = y0; y < y1; ++y) {
+            const auto sy = static_cast<std::size_t>(op.fromY + y - op.y);
+            const std::uint32_t* from = op.source->row(static_cast<std::int32_t>(sy));
+            std::uint32_t* to = target.row(y) + x0 - left;
+            const KeyRun* run = k.runs.data() + k.firstRun[sy];
+            const KeyRun* last = k.runs.data() + k.firstRun[sy + 1];
+            // A strip of pictures has many runs in a row: find the first that reaches into the cut.
+            run = std::partition_point(run, last,
+                                       [&](const KeyRun& r) { return r.x + r.length <= left; });
+            for (; run != last && run->x < right; ++run) {
+                const std::int32_t begin = std::max<std::int32_t>(run->x, left);
+                const std::int32_t end = std::min<std::int32_t>(run->x + run->length, right);
+                copyPixels(to + begin, from + begin, end - begin);
+            }
+        }
+        break;
+    }
+    case DrawKind::Fill:
+        for (std::int32_t y = y0; y < y1; ++y) {
+            std::fill_n(target.row(y) + x0, width, op.value);
+        }
+        break;
+    case DrawKind::Runs:
+        for (std::uint32_t i = op.first; i < op.first + op.count; ++i) {
+            const TextRun& run = runsOf[i];
+            const std::int32_t y = op.fromY + run.y;
+            const std::int32_t from = std::max(op.fromX + run.x, x0);
+            const std::int32_t to = std::min(op.fromX + run.x + run.length, x1);
+            if (y >= y0 && y < y1 && from < to) {
+                std::fill(target.row(y) + from, target.row(y) + to, op.value);
+            }
+        }
+        break;
+    case DrawKind::Invert:
+        for (std::int32_t y = y0; y < y1; ++y) {
+            std::uint32_t* row = target.row(y) + x0;
+            for (std::size_t i = 0; i < width; ++i) {
+                row[i] ^= kColorBits;
+            }
+        }
+        break;
+    }
+}
+
+// The tiles of row r to redraw that lie under columns c0..c1, 64 to a word (word w).
+std::uint64_t redrawUnder(const DrawList& list, std::int32_t r, std::int32_t w, std::int32_t c0,
+                          std::int32_t c1) {
+    std::uint64_t bits = list.redraw[static_cast<std::size_t>(r) * list.words + w];
+    if (w == c0 / 64) {
+        bits &= ~std::uint64_t{0} << (c0 % 64);
+    }
+    if (w == c1 / 64 && c1 % 64 != 63) {
+        bits &= (std::uint64_t{1} << (c1 % 64 + 1)) - 1;
+    }
+    return bits;
+}
+
+// Carries out an op on the tiles to redraw under it: runs of tiles along a row, and rows of tiles
+// with the same runs together.
+void carryOutWhereRedrawn(const DrawList& list, const DrawOp& op, Surface& target) {
+    const std::int32_t right = op.x + op.w;
+    const std::int32_t bottom = op.y + op.h;
+    const std::int32_t c0 = op.x / kDrawTile;
+    const std::int32_t c1 = (right - 1) / kDrawTile;
+    const std::int32_t r1 = (bottom - 1) / kDrawTile;
+    const auto sameRuns = [&](std::int32_t a, std::int32_t b) {
+        for (std::int32_t w = c0 / 64; w <= c1 / 64; ++w) {
+            if (redrawUnder(list, a, w, c0, c1) != redrawUnder(list, b, w, c0, c1)) {
+                return false;
+            }
+        }
+        return true;
+    };
+    for (std::int32_t start = op.y / kDrawTile, end = start; start <= r1; start = end) {
+        while (end <= r1 && sameRuns(start, end)) {
+            ++end;
+        }
+        const std::int32_t y0 = std::max(op.y, start * kDrawTile);
+        const std::int32_t y1 = std::min(bottom, end * kDrawTile);
+        for (std::int32_t w = c0 / 64; w <= c1 / 64; ++w) {
+            std::uint64_t bits = redrawUnder(list, start, w, c0, c1);
+            while (bits != 0) {
+                const int first = std::countr_zero(bits);
+                const int length = std::countr_one(bits >> first);
+                const std::int32_t from = w * 64 + first;
+                carryOut(op, list.runs.data(), target, std::max(op.x, from * kDrawTile), y0,
+                         std::min(right, (from + length) * kDrawTile), y1);
+                bits &= length + first >= 64 ? 0 : ~std::uint64_t{0} << (first + length);
+            }
+        }
+    }
+}
+
+void record(DrawList& list, DrawOp op) {
+    // Cut to the target; a copy's corner in the source moves along.
+    const bool copy = op.kind == DrawKind::Copy || op.kind == DrawKind::KeyedCopy;
+    if (op.x < 0) {
+        op.fromX -= copy ? op.x : 0;
+        op.w += op.x;
+        op.x = 0;
+    }
+    if (op.y < 0) {
+        op.fromY -= copy ? op.y : 0;
+        op.h += op.y;
+        op.y = 0;
+    }
+    op.w = std::min(op.w, list.width - op.x);
+    op.h = std::min(op.h, list.height - op.y);
+    if (op.w <= 0 || op.h <= 0) {
+        return;
+    }
+    const std::uint64_t s = signature(op);
+    const bool opaque = op.kind == DrawKind::Copy || op.kind == DrawKind::Fill;
+    const std::int32_t right = op.x + op.w;
+    const std::int32_t bottom = op.y + op.h;
+    for (std::int32_t r = op.y / kDrawTile; r <= (bottom - 1) / kDrawTile; ++r) {
+        const std::int32_t top = r * kDrawTile;
+        const bool allRows = op.y <= top && bottom >= std::min(top + kDrawTile, list.height);
+        std::uint64_t* tile = list.coming.data() + static_cast<std::size_t>(r) * list.columns;
+        for (std::int32_t c = op.x / kDrawTile; c <= (right - 1) / kDrawTile; ++c) {
+            const std::int32_t left = c * kDrawTile;
+            const bool whole = opaque && allRows && op.x <= left &&
+                               right >= std::min(left + kDrawTile, list.width);
+            // What was under a tile drawn over whole no longer matters.
+            tile[c] = mix((whole ? kWholeCover : tile[c]) ^ s);
+        }
+    }
+    list.ops.push_back(op);
+}
+
+} // namespace
+
+void resetDrawList(DrawList& list, std::int32_t width, std::int32_t height) {
+    list.width = std::max(width, 0);
+    list.height = std::max(height, 0);
+    list.columns = (list.width + kDrawTile - 1) / kDrawTile;
+    list.rows = (list.height + kDrawTile - 1) / kDrawTile;
+    const auto tiles = static_cast<std::size_t>(list.columns) * list.rows;
+    list.ops.clear();
+    list.runs.clear();
+    // Tiles nobody draws on keep what they hold; any drawing on one makes it differ.
+    list.unknownContent += 1;
+    list.held.assign(tiles, mix(list.unknownContent));
+    list.coming = list.held;
+    list.words = (list.columns + 63) / 64;
+    list.redraw.assign(static_cast<std::size_t>(list.words) * list.rows, 0);
+    list.changed.assign(tiles, 1);
+    list.bands.clear();
+}
+
+void recordCopy(DrawList& list, const Surface& source, std::int32_t fromX, std::int32_t fromY,
+                std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) {
+    record(list, {&source, source.serial, x, y, w, h, fromX, fromY, 0, 0, 0, DrawKind::Copy});
+}
+
+void recordKeyedCopy(DrawList& list, const Surface& source, std::int32_t fromX, std::int32_t fromY,
+                     std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h,
+                     std::uint32_t key) {
+    record(list, {&source, source.serial, x, y, w, h, fromX, fromY, key & kColorBits, 0, 0,
+                  DrawKind::KeyedCopy});
+}
+
+void recordFill(DrawList& list, std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
+                std::uint32_t color) {
+    record(list, {nullptr, 0, x0, y0, x1 - x0, y1 - y0, 0, 0, color, 0, 0, DrawKind::Fill});
+}
+
+void recordInvert(DrawList& list, std::int32_t x0, std::int32_t y0, std::int32_t x1,
+                  std::int32_t y1) {
+    record(list, {nullptr, 0, x0, y0, x1 - x0, y1 - y0, 0, 0, 0, 0, 0, DrawKind::Invert});
+}
+
+void recordRuns(DrawList& list, const std::vector<TextRun>& runs, std::int64_t x, std::int64_t y,
+                std::uint32_t color) {
+    // Far off the target nothing can land; near it, every sum below fits in 32 bits.
+    constexpr std::int64_t kFar = 1 << 28;
+    if (runs.empty() || x < -kFar || x > kFar || y < -kFar || y > kFar) {
+        return;
+    }
+    std::int32_t left = INT32_MAX;
+    std::int32_t top = INT32_MAX;
+    std::int32_t right = INT32_MIN;
+    std::int32_t bottom = INT32_MIN;
+    std::uint64_t digest = runs.size();
+    for (const TextRun& run : runs) {
+        if (run.x < -kFar || run.x > kFar || run.y < -kFar || run.y > kFar || run.length <= 0 ||
+            run.length > kFar) {
+            return; // no font makes such runs
+        }
+        left = std::min(left, run.x);
+        top = std::min(top, run.y);
+        right = std::max(right, run.x + run.length);
+        bottom = std::max(bottom, run.y + 1);
+        digest = mix(digest ^ pair(run.x, run.y) ^
+                     std::uint64_t{static_cast<std::uint32_t>(run.length)} << 20);
+    }
+    const auto ox = static_cast<std::int32_t>(x);
+    const auto oy = static_cast<std::int32_t>(y);
+    const auto first = static_cast<std::uint32_t>(list.runs.size());
+    const std::size_t ops = list.ops.size();
+    record(list, {nullptr, digest, ox + left, oy + top, right - left, bottom - top, ox, oy, color,
+                  first, static_cast<std::uint32_t>(runs.size()), DrawKind::Runs});
+    if (list.ops.size() > ops) {
+        list.runs.insert(list.runs.end(), runs.begin(), runs.end());
+    }
+}
+
+void settleDrawing(DrawList& list, Surface& target) {
+    if (target.width != list.width || target.height != list.height) {
+        list.ops.clear();
+        list.runs.clear();
+        return;
+    }
+    bool any = false;
+    std::fill(list.redraw.begin(), list.redraw.end(), 0);
+    for (std::int32_t r = 0; r < list.rows; ++r) {
+        std::uint64_t* words = list.redraw.data() + static_cast<std::size_t>(r) * list.words;
+        for (std::int32_t c = 0; c < list.columns; ++c) {
+            const std::size_t t = static_cast<std::size_t>(r) * list.columns + c;
+            if (list.coming[t] != list.held[t]) {
+                words[c / 64] |= std::uint64_t{1} << (c % 64);
+                list.changed[t] = 1;
+                list.held[t] = list.coming[t];
+                any = true;
+            }
+        }
+    }
+    if (any) {
+        for (const DrawOp& op : list.ops) {
+            carryOutWhereRedrawn(list, op, target);
+        }
+    }
+    list.ops.clear();
+    list.runs.clear();
+}
+
+const std::vector<PixelRect>& takeChangedBands(DrawList& list) {
+    list.bands.clear();
+    for (std::int32_t r = 0; r < list.rows; ++r) {
+        std::uint8_t* changed = list.changed.data() + static_cast<std::size_t>(r) * list.columns;
+        const auto isChanged = [&](std::int32_t c) { return changed[c] != 0; };
+        const std::int32_t y = r * kDrawTile;
+        const std::int32_t h = std::min(kDrawTile, list.height - y);
+        for (std::int32_t c = 0; c < list.columns;) {
+            if (!isChanged(c)) {
+                ++c;
+                continue;
+            }
+            std::int32_t end = c + 1;
+            while (end < list.columns &&
+                   (isChanged(end) || (end + 1 < list.columns && isChanged(end + 1)))) {
+                ++end;
+            }
+            const std::int32_t x = c * kDrawTile;
+            list.bands.push_back({x, y, std::min(end * kDrawTile, list.width) - x, h});
+            c = end;
+        }
+        std::fill_n(changed, list.columns, 0);
+    }
+    return list.bands;
+}
+
+} // namespace game
