@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::uint32_t kColorBits = 0x00FFFFFF;
 constexpr std::uint64_t kWholeCover = 0x243F6A8885A308D3u; // a tile drawn over whole, opaque
+constexpr std::uint64_t kStep = 0x9FB21C651E98DF25u;
 
 std::uint64_t mix(std::uint64_t v) {
     v ^= v >> 32;
@@ -32,12 +33,13 @@ std::uint64_t signature(const DrawOp& op) {
                pair(op.fromX, op.fromY) * 0xFF51AFD7ED558CCDu);
 }
 
-// Short rows are the rule here (a tile is 8 pixels wide): whole tiles' widths are copied inline.
+// A tile's width is the most common length here: it is copied inline, without a call.
 void copyPixels(std::uint32_t* to, const std::uint32_t* from, std::int32_t count) {
-    for (; count >= kDrawTile; count -= kDrawTile, to += kDrawTile, from += kDrawTile) {
+    if (count == kDrawTile) {
         std::memcpy(to, from, kDrawTile * sizeof(std::uint32_t));
+    } else {
+        std::memcpy(to, from, static_cast<std::size_t>(count) * sizeof(std::uint32_t));
     }
-    std::memcpy(to, from, static_cast<std::size_t>(count) * sizeof(std::uint32_t));
 }
 
 // The runs of a picture's pixels that are not the key (colour bits only).
@@ -199,6 +201,7 @@ void record(DrawList& list, DrawOp op) {
     }
     const std::uint64_t s = signature(op);
     const bool opaque = op.kind == DrawKind::Copy || op.kind == DrawKind::Fill;
+    const std::uint64_t covered = mix(kWholeCover ^ s);
     const std::int32_t right = op.x + op.w;
     const std::int32_t bottom = op.y + op.h;
     for (std::int32_t r = op.y / kDrawTile; r <= (bottom - 1) / kDrawTile; ++r) {
@@ -209,8 +212,9 @@ void record(DrawList& list, DrawOp op) {
             const std::int32_t left = c * kDrawTile;
             const bool whole = opaque && allRows && op.x <= left &&
                                right >= std::min(left + kDrawTile, list.width);
-            // What was under a tile drawn over whole no longer matters.
-            tile[c] = mix((whole ? kWholeCover : tile[c]) ^ s);
+            // What was under a tile drawn over whole no longer matters. Otherwise one multiply
+            // by an odd number keeps the order of the ops in the signature.
+            tile[c] = whole ? covered : (tile[c] ^ s) * kStep;
         }
     }
     list.ops.push_back(op);
@@ -258,38 +262,23 @@ void recordInvert(DrawList& list, std::int32_t x0, std::int32_t y0, std::int32_t
     record(list, {nullptr, 0, x0, y0, x1 - x0, y1 - y0, 0, 0, 0, 0, 0, DrawKind::Invert});
 }
 
-void recordRuns(DrawList& list, const std::vector<TextRun>& runs, std::int64_t x, std::int64_t y,
+void recordRuns(DrawList& list, const TextShape& shape, std::int64_t x, std::int64_t y,
                 std::uint32_t color) {
     // Far off the target nothing can land; near it, every sum below fits in 32 bits.
     constexpr std::int64_t kFar = 1 << 28;
-    if (runs.empty() || x < -kFar || x > kFar || y < -kFar || y > kFar) {
+    if (shape.runs.empty() || x < -kFar || x > kFar || y < -kFar || y > kFar ||
+        shape.left < -kFar || shape.right > kFar || shape.top < -kFar || shape.bottom > kFar) {
         return;
-    }
-    std::int32_t left = INT32_MAX;
-    std::int32_t top = INT32_MAX;
-    std::int32_t right = INT32_MIN;
-    std::int32_t bottom = INT32_MIN;
-    std::uint64_t digest = runs.size();
-    for (const TextRun& run : runs) {
-        if (run.x < -kFar || run.x > kFar || run.y < -kFar || run.y > kFar || run.length <= 0 ||
-            run.length > kFar) {
-            return; // no font makes such runs
-        }
-        left = std::min(left, run.x);
-        top = std::min(top, run.y);
-        right = std::max(right, run.x + run.length);
-        bottom = std::max(bottom, run.y + 1);
-        digest = mix(digest ^ pair(run.x, run.y) ^
-                     std::uint64_t{static_cast<std::uint32_t>(run.length)} << 20);
     }
     const auto ox = static_cast<std::int32_t>(x);
     const auto oy = static_cast<std::int32_t>(y);
-    const auto first = static_cast<std::uint32_t>(list.runs.size());
     const std::size_t ops = list.ops.size();
-    record(list, {nullptr, digest, ox + left, oy + top, right - left, bottom - top, ox, oy, color,
-                  first, static_cast<std::uint32_t>(runs.size()), DrawKind::Runs});
+    record(list,
+           {nullptr, shape.digest, ox + shape.left, oy + shape.top, shape.right - shape.left,
+            shape.bottom - shape.top, ox, oy, color, static_cast<std::uint32_t>(list.runs.size()),
+            static_cast<std::uint32_t>(shape.runs.size()), DrawKind::Runs});
     if (list.ops.size() > ops) {
-        list.runs.insert(list.runs.end(), runs.begin(), runs.end());
+        list.runs.insert(list.runs.end(), shape.runs.begin(), shape.runs.end());
     }
 }
 

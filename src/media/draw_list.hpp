@@ -72,8 +72,8 @@ void recordFill(DrawList& list, std::int32_t x0, std::int32_t y0, std::int32_t x
                 std::uint32_t color);
 void recordInvert(DrawList& list, std::int32_t x0, std::int32_t y0, std::int32_t x1,
                   std::int32_t y1);
-// A text's runs of pixels, relative to (x, y), in one colour.
-void recordRuns(DrawList& list, const std::vector<TextRun>& runs, std::int64_t x, std::int64_t y,
+// A text's runs of pixels, relative to (x, y), in one colour (its place and digest measured).
+void recordRuns(DrawList& list, const TextShape& shape, std::int64_t x, std::int64_t y,
                 std::uint32_t color);
 
 // Carries out the pending ops on the tiles that need them.

@@ -228,6 +228,7 @@ TextShape shapeOf(const Text& text) {
             shape.runs.push_back({start + minX, y + minY, x - start});
         }
     }
+    measureRuns(shape);
     return shape;
 }
 
@@ -238,6 +239,28 @@ constexpr std::array<std::uint16_t, 32> kHighControls = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 } // namespace
+
+void measureRuns(TextShape& shape) {
+    if (shape.runs.empty()) {
+        shape.left = shape.top = shape.right = shape.bottom = 0;
+        shape.digest = 0;
+        return;
+    }
+    shape.left = shape.top = INT32_MAX;
+    shape.right = shape.bottom = INT32_MIN;
+    std::uint64_t digest = shape.runs.size();
+    for (const TextRun& run : shape.runs) {
+        shape.left = std::min(shape.left, run.x);
+        shape.top = std::min(shape.top, run.y);
+        shape.right = std::max(shape.right, run.x + run.length);
+        shape.bottom = std::max(shape.bottom, run.y + 1);
+        for (const std::int32_t v : {run.x, run.y, run.length}) {
+            digest = (digest ^ static_cast<std::uint32_t>(v)) * 0x9FB21C651E98DF25u;
+            digest ^= digest >> 29;
+        }
+    }
+    shape.digest = digest;
+}
 
 std::uint32_t unicodeOf1252(std::uint8_t byte) {
     if (byte >= 0x80 && byte <= 0x9F) {

@@ -27,7 +27,17 @@ struct TextShape {
     std::int32_t width = 0;  // the advance: how far the current position moves
     std::int32_t height = 0; // the line's height
     std::vector<TextRun> runs;
+    // Where the runs lie (right and bottom exclusive) and a digest of them all, so that drawing
+    // can tell one text's pixels from another's without looking at every run.
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    std::uint64_t digest = 0;
 };
+
+// Fills in the place and digest of the shape's runs.
+void measureRuns(TextShape& shape);
 
 // Opens the font file (replacing any font opened before); false when it cannot be read as a
 // font, and then every text is empty.

@@ -143,7 +143,7 @@ void strokeLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t 
 
 void drawRuns(const TextShape& shape, std::int64_t x, std::int64_t y, std::uint32_t color) {
     if (drawing.target.list != nullptr) {
-        recordRuns(*drawing.target.list, shape.runs, x, y, color);
+        recordRuns(*drawing.target.list, shape, x, y, color);
         return;
     }
     for (const TextRun& run : shape.runs) {

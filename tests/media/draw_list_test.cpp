@@ -37,14 +37,20 @@ struct Op {
 };
 
 // Texts of the same size: the second differs in the length of a run, the third in its place.
-const std::vector<TextRun> kTexts[] = {{{0, 0, 9}, {2, 3, 4}, {1, 7, 2}},
-                                       {{0, 0, 9}, {2, 3, 3}, {1, 7, 2}},
-                                       {{0, 0, 9}, {2, 3, 4}, {2, 7, 2}}};
+TextShape measured(std::vector<TextRun> runs) {
+    TextShape shape;
+    shape.runs = std::move(runs);
+    measureRuns(shape);
+    return shape;
+}
+const TextShape kTexts[] = {measured({{0, 0, 9}, {2, 3, 4}, {1, 7, 2}}),
+                            measured({{0, 0, 9}, {2, 3, 3}, {1, 7, 2}}),
+                            measured({{0, 0, 9}, {2, 3, 4}, {2, 7, 2}})};
 
 // Carries the op out at once on the pixels, pixel by pixel, and records it.
 void draw(DrawList& list, std::vector<std::uint32_t>& to, const Op& o) {
     if (o.kind == Kind::Runs) {
-        for (const TextRun& r : kTexts[o.fromX]) {
+        for (const TextRun& r : kTexts[o.fromX].runs) {
             for (int x = o.x + r.x; x < o.x + r.x + r.length; ++x) {
                 if (x >= 0 && x < kW && o.y + r.y >= 0 && o.y + r.y < kH) {
                     to[static_cast<std::size_t>((o.y + r.y) * kW + x)] = o.value;
