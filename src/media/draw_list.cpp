@@ -329,11 +329,25 @@ const std::vector<PixelRect>& takeChangedBands(DrawList& list) {
                 ++end;
             }
             const std::int32_t x = c * kDrawTile;
-            list.bands.push_back({x, y, std::min(end * kDrawTile, list.width) - x, h});
+            const std::int32_t w = std::min(end * kDrawTile, list.width) - x;
+            // A band of the same columns ending just above grows down instead.
+            const auto above = std::find_if(list.open.begin(), list.open.end(), [&](std::size_t i) {
+                return list.bands[i].x == x && list.bands[i].w == w;
+            });
+            if (above != list.open.end()) {
+                list.bands[*above].h += h;
+                list.stillOpen.push_back(*above);
+            } else {
+                list.stillOpen.push_back(list.bands.size());
+                list.bands.push_back({x, y, w, h});
+            }
             c = end;
         }
         std::fill_n(changed, list.columns, 0);
+        list.open.swap(list.stillOpen);
+        list.stillOpen.clear();
     }
+    list.open.clear();
     return list.bands;
 }
 

@@ -45,15 +45,17 @@ struct DrawList {
     std::int32_t height = 0;
     std::int32_t columns = 0; // of tiles
     std::int32_t rows = 0;
-    std::vector<DrawOp> ops;           // not yet carried out, in order
-    std::vector<TextRun> runs;         // of the pending texts
-    std::vector<std::uint64_t> coming; // per tile: what it holds once the ops are carried out
-    std::vector<std::uint64_t> held;   // per tile: what it holds now
-    std::int32_t words = 0;            // of redraw per row of tiles
-    std::vector<std::uint64_t> redraw; // a bit per tile, while the ops are carried out
-    std::vector<std::uint8_t> changed; // per tile: drawn since the changes were last taken
-    std::vector<PixelRect> bands;      // handed out by takeChangedBands
-    std::uint64_t unknownContent = 0;  // bumped whenever what the tiles hold is unknown
+    std::vector<DrawOp> ops;            // not yet carried out, in order
+    std::vector<TextRun> runs;          // of the pending texts
+    std::vector<std::uint64_t> coming;  // per tile: what it holds once the ops are carried out
+    std::vector<std::uint64_t> held;    // per tile: what it holds now
+    std::int32_t words = 0;             // of redraw per row of tiles
+    std::vector<std::uint64_t> redraw;  // a bit per tile, while the ops are carried out
+    std::vector<std::uint8_t> changed;  // per tile: drawn since the changes were last taken
+    std::vector<PixelRect> bands;       // handed out by takeChangedBands
+    std::vector<std::size_t> open;      // while they are made: the bands that end above the row
+    std::vector<std::size_t> stillOpen; // and those that end below it
+    std::uint64_t unknownContent = 0;   // bumped whenever what the tiles hold is unknown
 };
 
 // A fresh target of the given size: nothing is known of what its tiles hold, all count as
@@ -80,7 +82,8 @@ void recordRuns(DrawList& list, const TextShape& shape, std::int64_t x, std::int
 void settleDrawing(DrawList& list, Surface& target);
 
 // The tiles drawn since the last call, as runs along each row of tiles, top to bottom; one
-// unchanged tile between two runs is sent along with them.
+// unchanged tile between two runs is sent along with them, and a run of the same columns as one
+// just above makes that band taller. Bands are in the order of their tops.
 const std::vector<PixelRect>& takeChangedBands(DrawList& list);
 
 } // namespace game

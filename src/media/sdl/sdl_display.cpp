@@ -261,7 +261,10 @@ void presentGpu(const std::uint32_t* pixels, const std::vector<PixelRect>& chang
     int bottom = win.height;
     if (!win.redrawAll && !changed.empty()) {
         top = changed.front().y;
-        bottom = changed.back().y + changed.back().h;
+        bottom = 0;
+        for (const PixelRect& band : changed) {
+            bottom = std::max(bottom, band.y + band.h);
+        }
     }
     const SDL_Rect rows{0, top, win.width, bottom - top};
     SDL_UpdateTexture(win.texture, &rows, pixels + static_cast<std::ptrdiff_t>(top) * win.width,
