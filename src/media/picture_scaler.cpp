@@ -126,6 +126,12 @@ PixelRect scaleRegion(const ScaleTables& t, const std::uint32_t* picture, std::i
         }
         if (t.wholeX == 1) {
             std::memcpy(row, source + dx0, rowBytes);
+        } else if (t.wholeX == 2) { // the commonest blow-up: one store per picture pixel
+            std::uint32_t* out = row;
+            for (std::int32_t x = dx0 / 2; x < dx1 / 2; ++x, out += 2) {
+                const std::uint64_t two = std::uint64_t{source[x]} * 0x100000001u;
+                std::memcpy(out, &two, sizeof two);
+            }
         } else if (t.wholeX > 1) { // each picture pixel becomes a run of wholeX
             std::uint32_t* out = row;
             for (std::int32_t x = dx0 / t.wholeX; x < dx1 / t.wholeX; ++x) {
