@@ -10,14 +10,13 @@ namespace {
 
 constexpr std::uint32_t kWhite = 0x00FFFFFF;
 
+// Drawing is written down in the output's list, and carried out when the frame is shown.
 struct Target {
     std::int32_t kind = 0;
     void (*release)() = nullptr;
-    std::uint32_t* pixels = nullptr;
-    std::int32_t pitchPixels = 0;
+    DrawList* list = nullptr;
     std::int32_t width = 0;
     std::int32_t height = 0;
-    DrawList* list = nullptr; // the back buffer's: drawing is written down for the flip
 };
 
 struct DrawingState {
@@ -45,51 +44,30 @@ std::uint32_t pixelOf(std::int32_t red, std::int32_t green, std::int32_t blue) {
     return pixelOf(rgb(red, green, blue));
 }
 
-std::uint32_t* rowAt(std::int64_t y) {
-    return drawing.target.pixels + y * drawing.target.pitchPixels;
-}
-
 bool inverting() {
     return (drawing.modeFlags & kDrawInvert) != 0;
 }
 
-// One pixel of a line or box under the current raster operation.
-void plot(std::uint32_t& pixel, std::uint32_t color) {
-    pixel = inverting() ? (pixel ^ kWhite) : color;
-}
-
-// Fills [x0, x1) x [y0, y1), clipped to the target.
+// Fills [x0, x1) x [y0, y1), clipped to the target; the pen's lines and boxes obey the current
+// raster operation.
 void fillRect(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
               std::uint32_t color, bool byPen) {
     x0 = std::max<std::int64_t>(x0, 0);
     y0 = std::max<std::int64_t>(y0, 0);
     x1 = std::min<std::int64_t>(x1, drawing.target.width);
     y1 = std::min<std::int64_t>(y1, drawing.target.height);
-    if (drawing.target.list != nullptr) {
-        if (x0 >= x1 || y0 >= y1) {
-            return;
-        }
-        // Clipped to the target, the corners fit in 32 bits.
-        const auto left = static_cast<std::int32_t>(x0);
-        const auto top = static_cast<std::int32_t>(y0);
-        const auto right = static_cast<std::int32_t>(x1);
-        const auto bottom = static_cast<std::int32_t>(y1);
-        if (byPen && inverting()) {
-            recordInvert(*drawing.target.list, left, top, right, bottom);
-        } else {
-            recordFill(*drawing.target.list, left, top, right, bottom, color);
-        }
+    if (x0 >= x1 || y0 >= y1) {
         return;
     }
-    for (std::int64_t y = y0; y < y1; ++y) {
-        std::uint32_t* row = rowAt(y);
-        for (std::int64_t x = x0; x < x1; ++x) {
-            if (byPen) {
-                plot(row[x], color);
-            } else {
-                row[x] = color;
-            }
-        }
+    // Clipped to the target, the corners fit in 32 bits.
+    const auto left = static_cast<std::int32_t>(x0);
+    const auto top = static_cast<std::int32_t>(y0);
+    const auto right = static_cast<std::int32_t>(x1);
+    const auto bottom = static_cast<std::int32_t>(y1);
+    if (byPen && inverting()) {
+        recordInvert(*drawing.target.list, left, top, right, bottom);
+    } else {
+        recordFill(*drawing.target.list, left, top, right, bottom, color);
     }
 }
 
@@ -133,30 +111,7 @@ void strokeLine(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t 
         }
         const std::int64_t x = alongX ? a : b;
         const std::int64_t y = alongX ? b : a;
-        if (drawing.target.list != nullptr) {
-            fillRect(x, y, x + 1, y + 1, drawing.penPixel, true);
-        } else {
-            plot(rowAt(y)[x], drawing.penPixel);
-        }
-    }
-}
-
-void drawRuns(const TextShape& shape, std::int64_t x, std::int64_t y, std::uint32_t color) {
-    if (drawing.target.list != nullptr) {
-        recordRuns(*drawing.target.list, shape, x, y, color);
-        return;
-    }
-    for (const TextRun& run : shape.runs) {
-        const std::int64_t ty = y + run.y;
-        if (ty < 0 || ty >= drawing.target.height) {
-            continue;
-        }
-        const std::int64_t from = std::max<std::int64_t>(x + run.x, 0);
-        const std::int64_t to =
-            std::min<std::int64_t>(x + run.x + run.length, drawing.target.width);
-        if (from < to) {
-            fillRect(from, ty, to, ty + 1, color, false);
-        }
+        fillRect(x, y, x + 1, y + 1, drawing.penPixel, true);
     }
 }
 
@@ -172,12 +127,12 @@ void initDrawing() {
 
 std::int32_t startDrawing(const DrawingOutput* output) {
     stopDrawing();
-    if (output == nullptr || output->deviceContext == 0 || output->pixels == nullptr ||
-        output->width <= 0 || output->height <= 0 || output->pitch < output->width * 4) {
+    if (output == nullptr || output->deviceContext == 0 || output->drawList == nullptr ||
+        output->width <= 0 || output->height <= 0) {
         return 0;
     }
-    drawing.target = Target{output->kind,  output->release, output->pixels,  output->pitch / 4,
-                            output->width, output->height,  output->drawList};
+    drawing.target =
+        Target{output->kind, output->release, output->drawList, output->width, output->height};
     drawing.held = true;
     drawing.modeFlags = 0;
     // Every span starts with the black default brush and pen and black text on an opaque
@@ -253,7 +208,7 @@ void drawText(const Text& text) {
         fillRect(drawing.cursorX, drawing.cursorY, drawing.cursorX + shape.width,
                  drawing.cursorY + shape.height, drawing.backPixel, false);
     }
-    drawRuns(shape, drawing.cursorX, drawing.cursorY, drawing.textPixel);
+    recordRuns(*drawing.target.list, shape, drawing.cursorX, drawing.cursorY, drawing.textPixel);
     drawing.cursorX += shape.width;
 }
 

@@ -115,8 +115,8 @@ TEST(DrawList, TheChangedBandsScaledOntoTheLastFrameGiveTheNewOne) {
     EXPECT_TRUE(bands[1] == (PixelRect{600, 96, 8, 8}));
     EXPECT_TRUE(bands[2] == (PixelRect{632, 472, 8, 8}));
 
-    for (const auto& [w, h] :
-         {std::pair{1440, 1080}, std::pair{1280, 960}, std::pair{768, 576}, std::pair{640, 480}}) {
+    for (const auto& [w, h] : {std::pair{1440, 1080}, std::pair{1920, 1440}, std::pair{1280, 960},
+                               std::pair{640, 480}}) {
         auto window = scaled(before, w, h);
         const ScaleTables t = makeScaleTables(letterbox(w, h, kW, kH), kW, kH);
         for (const PixelRect& b : bands) {
