@@ -129,8 +129,6 @@ const DrawingOutput* screenOutput() {
     out.kind = kDrawingOutputScreen;
     out.deviceContext = 1;
     out.release = &releaseScreenOutput;
-    out.pixels = display.backBuffer.pixels.data();
-    out.pitch = display.backBuffer.width * 4;
     out.width = display.backBuffer.width;
     out.height = display.backBuffer.height;
     out.depth = display.screenDepth;

@@ -20,19 +20,18 @@ constexpr std::int32_t kScreenBufferDepth = 32;
 constexpr std::int32_t kInitialSpriteSlots = 50;
 constexpr std::int32_t kDrawingOutputScreen = 7;
 
-// Where the text-and-shape drawing paints: a block of screen pixels and the operation that gives
-// it back when the drawing span ends.
+// Where the text-and-shape drawing paints: a block of screen pixels, reached through the list
+// its drawing is written down in, and the operation that gives it back when the drawing span
+// ends.
 struct DrawingOutput {
     std::int32_t kind = 0;          // kDrawingOutputScreen for the back buffer
     std::int32_t deviceContext = 0; // non-zero: the output may be drawn on
     void (*release)() = nullptr;    // called by stopDrawing
-    std::uint32_t* pixels = nullptr;
-    std::int32_t pitch = 0; // bytes from one pixel row to the next
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::int32_t depth = 0;
     PixelFormatCode pixelFormat = kPixelFormatNone;
-    DrawList* drawList = nullptr; // when set, drawing is written down here, not into the pixels
+    DrawList* drawList = nullptr;
 };
 
 struct DisplayState {
