@@ -9,8 +9,6 @@
 namespace game {
 namespace {
 
-constexpr std::uint32_t kColorBits = 0x00FFFFFF;
-
 struct Copy {
     const Surface* source = nullptr;
     std::int32_t left = 0, top = 0, right = 0, bottom = 0; // in the picture, right/bottom exclusive
@@ -63,7 +61,7 @@ bool planCopy(std::int32_t sprite, std::int32_t x, std::int32_t y, Copy& copy) {
     copy.bottom = static_cast<std::int32_t>(bottom);
     copy.toX = static_cast<std::int32_t>(toX);
     copy.toY = static_cast<std::int32_t>(toY);
-    copy.key = slot->colorKey & kColorBits;
+    copy.key = slot->colorKey; // the drawing list compares its colour bits only
     return true;
 }
 
