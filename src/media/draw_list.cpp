@@ -204,17 +204,26 @@ void record(DrawList& list, DrawOp op) {
     const std::uint64_t covered = mix(kWholeCover ^ s);
     const std::int32_t right = op.x + op.w;
     const std::int32_t bottom = op.y + op.h;
+    const std::int32_t c0 = op.x / kDrawTile;
+    const std::int32_t c1 = (right - 1) / kDrawTile + 1;
+    // The columns an opaque op covers whole: from the first tile it starts on the edge of to
+    // the last it reaches the end of (the target's edge ends a tile too).
+    const std::int32_t whole0 = op.x % kDrawTile == 0 ? c0 : c0 + 1;
+    const std::int32_t whole1 = right % kDrawTile == 0 || right == list.width ? c1 : c1 - 1;
     for (std::int32_t r = op.y / kDrawTile; r <= (bottom - 1) / kDrawTile; ++r) {
         const std::int32_t top = r * kDrawTile;
         const bool allRows = op.y <= top && bottom >= std::min(top + kDrawTile, list.height);
         std::uint64_t* tile = list.coming.data() + static_cast<std::size_t>(r) * list.columns;
-        for (std::int32_t c = op.x / kDrawTile; c <= (right - 1) / kDrawTile; ++c) {
-            const std::int32_t left = c * kDrawTile;
-            const bool whole = opaque && allRows && op.x <= left &&
-                               right >= std::min(left + kDrawTile, list.width);
-            // What was under a tile drawn over whole no longer matters. Otherwise one multiply
-            // by an odd number keeps the order of the ops in the signature.
-            tile[c] = whole ? covered : (tile[c] ^ s) * kStep;
+        // What was under a tile drawn over whole no longer matters. Otherwise one multiply by an
+        // odd number keeps the order of the ops in the signature.
+        const std::int32_t from = opaque && allRows ? whole0 : c1;
+        const std::int32_t to = opaque && allRows ? std::max(whole1, from) : c1;
+        for (std::int32_t c = c0; c < from; ++c) {
+            tile[c] = (tile[c] ^ s) * kStep;
+        }
+        std::fill(tile + from, tile + to, covered);
+        for (std::int32_t c = to; c < c1; ++c) {
+            tile[c] = (tile[c] ^ s) * kStep;
         }
     }
     list.ops.push_back(op);
@@ -236,7 +245,8 @@ void resetDrawList(DrawList& list, std::int32_t width, std::int32_t height) {
     list.coming = list.held;
     list.words = (list.columns + 63) / 64;
     list.redraw.assign(static_cast<std::size_t>(list.words) * list.rows, 0);
-    list.changed.assign(tiles, 1);
+    // Every tile counts as changed (bits past the last column are never looked at).
+    list.changed.assign(static_cast<std::size_t>(list.words) * list.rows, ~std::uint64_t{0});
     list.bands.clear();
 }
 
@@ -288,21 +298,27 @@ void settleDrawing(DrawList& list, Surface& target) {
         list.runs.clear();
         return;
     }
-    bool any = false;
-    std::fill(list.redraw.begin(), list.redraw.end(), 0);
+    // Without branches, 64 tiles to a word: most of a frame's tiles hold what they held.
+    std::uint64_t any = 0;
     for (std::int32_t r = 0; r < list.rows; ++r) {
-        std::uint64_t* words = list.redraw.data() + static_cast<std::size_t>(r) * list.words;
-        for (std::int32_t c = 0; c < list.columns; ++c) {
-            const std::size_t t = static_cast<std::size_t>(r) * list.columns + c;
-            if (list.coming[t] != list.held[t]) {
-                words[c / 64] |= std::uint64_t{1} << (c % 64);
-                list.changed[t] = 1;
-                list.held[t] = list.coming[t];
-                any = true;
+        const std::size_t row = static_cast<std::size_t>(r) * list.columns;
+        for (std::int32_t w = 0; w < list.words; ++w) {
+            const std::int32_t c0 = w * 64;
+            const std::int32_t n = std::min(64, list.columns - c0);
+            const std::uint64_t* coming = list.coming.data() + row + c0;
+            const std::uint64_t* held = list.held.data() + row + c0;
+            std::uint64_t bits = 0;
+            for (std::int32_t i = 0; i < n; ++i) {
+                bits |= std::uint64_t{coming[i] != held[i]} << i;
             }
+            const std::size_t at = static_cast<std::size_t>(r) * list.words + w;
+            list.redraw[at] = bits;
+            list.changed[at] |= bits;
+            any |= bits;
         }
     }
-    if (any) {
+    if (any != 0) {
+        list.held = list.coming;
         for (const DrawOp& op : list.ops) {
             carryOutWhereRedrawn(list, op, target);
         }
@@ -314,18 +330,27 @@ void settleDrawing(DrawList& list, Surface& target) {
 const std::vector<PixelRect>& takeChangedBands(DrawList& list) {
     list.bands.clear();
     for (std::int32_t r = 0; r < list.rows; ++r) {
-        std::uint8_t* changed = list.changed.data() + static_cast<std::size_t>(r) * list.columns;
-        const auto isChanged = [&](std::int32_t c) { return changed[c] != 0; };
+        const std::uint64_t* changed =
+            list.changed.data() + static_cast<std::size_t>(r) * list.words;
+        const auto isChanged = [&](std::int32_t c) {
+            return c < list.columns && (changed[c / 64] >> (c % 64) & 1) != 0;
+        };
+        // The first changed column from c on (or one past the last column).
+        const auto nextChanged = [&](std::int32_t c) {
+            while (c < list.columns) {
+                const std::uint64_t bits = changed[c / 64] & ~std::uint64_t{0} << (c % 64);
+                if (bits != 0) {
+                    return c / 64 * 64 + std::countr_zero(bits);
+                }
+                c = (c / 64 + 1) * 64;
+            }
+            return list.columns;
+        };
         const std::int32_t y = r * kDrawTile;
         const std::int32_t h = std::min(kDrawTile, list.height - y);
-        for (std::int32_t c = 0; c < list.columns;) {
-            if (!isChanged(c)) {
-                ++c;
-                continue;
-            }
-            std::int32_t end = c + 1;
-            while (end < list.columns &&
-                   (isChanged(end) || (end + 1 < list.columns && isChanged(end + 1)))) {
+        for (std::int32_t c = nextChanged(0), end = c; c < list.columns; c = nextChanged(end)) {
+            end = c + 1;
+            while (isChanged(end) || isChanged(end + 1)) {
                 ++end;
             }
             const std::int32_t x = c * kDrawTile;
@@ -341,12 +366,11 @@ const std::vector<PixelRect>& takeChangedBands(DrawList& list) {
                 list.stillOpen.push_back(list.bands.size());
                 list.bands.push_back({x, y, w, h});
             }
-            c = end;
         }
-        std::fill_n(changed, list.columns, 0);
         list.open.swap(list.stillOpen);
         list.stillOpen.clear();
     }
+    std::fill(list.changed.begin(), list.changed.end(), 0);
     list.open.clear();
     return list.bands;
 }

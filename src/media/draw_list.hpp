@@ -51,7 +51,7 @@ struct DrawList {
     std::vector<std::uint64_t> held;    // per tile: what it holds now
     std::int32_t words = 0;             // of redraw per row of tiles
     std::vector<std::uint64_t> redraw;  // a bit per tile, while the ops are carried out
-    std::vector<std::uint8_t> changed;  // per tile: drawn since the changes were last taken
+    std::vector<std::uint64_t> changed; // bits as redraw: drawn since the changes were last taken
     std::vector<PixelRect> bands;       // handed out by takeChangedBands
     std::vector<std::size_t> open;      // while they are made: the bands that end above the row
     std::vector<std::size_t> stillOpen; // and those that end below it
