@@ -247,6 +247,7 @@ void pumpEvents() {
 
 bool readKeys(device::KeySnapshot& keys) {
     pumpEvents();
+    input.pumpedForMouse = true;
     if (!input.focused) {
         return false;
     }
@@ -259,7 +260,10 @@ bool readKeys(device::KeySnapshot& keys) {
 }
 
 bool readMouseEvents(std::vector<device::MouseEvent>& events) {
-    pumpEvents();
+    if (!input.pumpedForMouse) {
+        pumpEvents();
+    }
+    input.pumpedForMouse = false;
     if (!input.focused) {
         input.mouseEvents.clear();
         return false;

@@ -23,6 +23,9 @@ struct InputState {
     std::vector<device::MouseEvent> mouseEvents;
     bool focused = true;
     bool closeRequested = false;
+    // The game reads the keys and then the mouse in every pass: the keys' look at SDL's queue
+    // serves the mouse read after it too.
+    bool pumpedForMouse = false;
 };
 
 extern InputState input;

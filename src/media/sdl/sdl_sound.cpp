@@ -13,7 +13,7 @@ namespace {
 
 constexpr int kOutputRate = 44100;
 constexpr int kOutputChannels = 2;
-constexpr Uint16 kBufferFrames = 1024;
+constexpr Uint16 kBufferFrames = 2048;
 // Channels are sound numbers; a number beyond this plays nowhere.
 constexpr std::int32_t kMaxChannels = 4096;
 // A converted sound larger than this (a tiny sample rate stretched to the device's) is refused.
