@@ -7,6 +7,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
+#include <poll.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,6 +33,9 @@ struct Window {
     bool cursorShown = true;
     bool windowManager = true; // false: a bare X server, where nobody answers for full screen
     PixelRect pointerArea;     // the picture in window coordinates
+    Display* x11 = nullptr;    // the window's X connection, when SDL runs on X11
+    bool sentSincePump = true; // a picture went to the X server since eventsMayWait said false
+    int quietPasses = 0;       // eventsMayWait's answers of false in a row
     // CPU path
     SDL_Surface* surface = nullptr; // the window's own, owned by SDL
     ScaleTables tables;
@@ -310,6 +315,14 @@ bool windowManagerRuns() {
     return found;
 }
 
+Display* x11Display() {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    return SDL_GetWindowWMInfo(win.window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11
+               ? info.info.x11.display
+               : nullptr;
+}
+
 // The largest whole multiple of the picture that fits the usable desktop (at least 1x).
 void windowedSize(int& w, int& h) {
     SDL_Rect usable{0, 0, win.width, win.height};
@@ -413,6 +426,7 @@ bool openWindow(const char* title, int width, int height) {
         return false;
     }
     win.windowManager = windowManagerRuns();
+    win.x11 = x11Display();
     applyMode(win.full);
     SDL_ShowWindow(win.window);
     if (!choosePath(displayOptions.present)) {
@@ -451,6 +465,7 @@ void present(const std::uint32_t* pixels, int width, int height,
         presentGpu(pixels, changed);
     }
     win.redrawAll = false;
+    win.sentSincePump = true;
 }
 
 void closeWindow() {
@@ -461,6 +476,7 @@ void closeWindow() {
         win.window = nullptr;
     }
     win.surface = nullptr;
+    win.x11 = nullptr;
     win.rebuild = false;
     win.lost = false;
     win.layoutStale = true;
@@ -497,6 +513,25 @@ void pointerToPicture(int windowX, int windowY, std::int32_t& x, std::int32_t& y
         SDL_ShowCursor(show ? SDL_ENABLE : SDL_DISABLE);
         win.cursorShown = show;
     }
+}
+
+bool eventsMayWait() {
+    // SDL also keeps time-driven things of its own in the pump (a focus change settles after a
+    // moment): it runs at least every tenth time.
+    constexpr int kMostQuietPasses = 9;
+    if (win.x11 == nullptr || win.sentSincePump || win.quietPasses >= kMostQuietPasses ||
+        XEventsQueued(win.x11, QueuedAlready) > 0) {
+        win.sentSincePump = false;
+        win.quietPasses = 0;
+        return true;
+    }
+    pollfd connection{ConnectionNumber(win.x11), POLLIN, 0};
+    if (poll(&connection, 1, 0) != 0) {
+        win.quietPasses = 0;
+        return true;
+    }
+    ++win.quietPasses;
+    return false;
 }
 
 void takeDisplayEvent(const SDL_Event& event) {

@@ -237,8 +237,12 @@ bool takeInputEvent(const SDL_Event& event, InputState& into) {
 }
 
 void pumpEvents() {
+    // Asking the X server for news costs system calls every pass; most passes there is none.
+    if (eventsMayWait()) {
+        SDL_PumpEvents();
+    }
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) {
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT) == 1) {
         if (!takeInputEvent(event, input)) {
             takeDisplayEvent(event);
         }
