@@ -34,7 +34,7 @@ struct Window {
     bool windowManager = true; // false: a bare X server, where nobody answers for full screen
     PixelRect pointerArea;     // the picture in window coordinates
     Display* x11 = nullptr;    // the window's X connection, when SDL runs on X11
-    bool sentSincePump = true; // a picture went to the X server since eventsMayWait said false
+    bool sentSincePump = true; // a picture went to the X server since the last pump
     int quietPasses = 0;       // eventsMayWait's answers of false in a row
     // CPU path
     SDL_Surface* surface = nullptr; // the window's own, owned by SDL
@@ -286,16 +286,23 @@ void presentGpu(const std::uint32_t* pixels, const std::vector<PixelRect>& chang
     SDL_RenderPresent(win.renderer);
 }
 
+// The window's X connection, or null when SDL does not run on X11.
+Display* x11Display() {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    return SDL_GetWindowWMInfo(win.window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11
+               ? info.info.x11.display
+               : nullptr;
+}
+
 // Whether an X window manager that follows the desktop conventions runs. Without one a request
 // for the full-screen state goes unanswered, and SDL waits a tenth of a second for the answer.
 // Other video drivers always have someone who answers.
 bool windowManagerRuns() {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    if (SDL_GetWindowWMInfo(win.window, &info) != SDL_TRUE || info.subsystem != SDL_SYSWM_X11) {
+    Display* display = win.x11;
+    if (display == nullptr) {
         return true;
     }
-    Display* display = info.info.x11.display;
     const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", True);
     if (check == None) {
         return false;
@@ -313,14 +320,6 @@ bool windowManagerRuns() {
         XFree(data);
     }
     return found;
-}
-
-Display* x11Display() {
-    SDL_SysWMinfo info;
-    SDL_VERSION(&info.version);
-    return SDL_GetWindowWMInfo(win.window, &info) == SDL_TRUE && info.subsystem == SDL_SYSWM_X11
-               ? info.info.x11.display
-               : nullptr;
 }
 
 // The largest whole multiple of the picture that fits the usable desktop (at least 1x).
@@ -425,8 +424,8 @@ bool openWindow(const char* title, int width, int height) {
     if (win.window == nullptr) {
         return false;
     }
-    win.windowManager = windowManagerRuns();
     win.x11 = x11Display();
+    win.windowManager = windowManagerRuns();
     applyMode(win.full);
     SDL_ShowWindow(win.window);
     if (!choosePath(displayOptions.present)) {
