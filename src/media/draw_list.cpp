@@ -35,8 +35,8 @@ std::uint64_t signature(const DrawOp& op) {
 
 // A tile's width is the most common length here: it is copied inline, without a call.
 void copyPixels(std::uint32_t* to, const std::uint32_t* from, std::int32_t count) {
-    if (count == kDrawTile) {
-        std::memcpy(to, from, kDrawTile * sizeof(std::uint32_t));
+    if (count == kDrawTileWidth) {
+        std::memcpy(to, from, kDrawTileWidth * sizeof(std::uint32_t));
     } else {
         std::memcpy(to, from, static_cast<std::size_t>(count) * sizeof(std::uint32_t));
     }
@@ -150,9 +150,9 @@ std::uint64_t redrawUnder(const DrawList& list, std::int32_t r, std::int32_t w, 
 void carryOutWhereRedrawn(const DrawList& list, const DrawOp& op, Surface& target) {
     const std::int32_t right = op.x + op.w;
     const std::int32_t bottom = op.y + op.h;
-    const std::int32_t c0 = op.x / kDrawTile;
-    const std::int32_t c1 = (right - 1) / kDrawTile;
-    const std::int32_t r1 = (bottom - 1) / kDrawTile;
+    const std::int32_t c0 = op.x / kDrawTileWidth;
+    const std::int32_t c1 = (right - 1) / kDrawTileWidth;
+    const std::int32_t r1 = (bottom - 1) / kDrawTileHeight;
     const auto sameRuns = [&](std::int32_t a, std::int32_t b) {
         for (std::int32_t w = c0 / 64; w <= c1 / 64; ++w) {
             if (redrawUnder(list, a, w, c0, c1) != redrawUnder(list, b, w, c0, c1)) {
@@ -161,20 +161,20 @@ void carryOutWhereRedrawn(const DrawList& list, const DrawOp& op, Surface& targe
         }
         return true;
     };
-    for (std::int32_t start = op.y / kDrawTile, end = start; start <= r1; start = end) {
+    for (std::int32_t start = op.y / kDrawTileHeight, end = start; start <= r1; start = end) {
         while (end <= r1 && sameRuns(start, end)) {
             ++end;
         }
-        const std::int32_t y0 = std::max(op.y, start * kDrawTile);
-        const std::int32_t y1 = std::min(bottom, end * kDrawTile);
+        const std::int32_t y0 = std::max(op.y, start * kDrawTileHeight);
+        const std::int32_t y1 = std::min(bottom, end * kDrawTileHeight);
         for (std::int32_t w = c0 / 64; w <= c1 / 64; ++w) {
             std::uint64_t bits = redrawUnder(list, start, w, c0, c1);
             while (bits != 0) {
                 const int first = std::countr_zero(bits);
                 const int length = std::countr_one(bits >> first);
                 const std::int32_t from = w * 64 + first;
-                carryOut(op, list.runs.data(), target, std::max(op.x, from * kDrawTile), y0,
-                         std::min(right, (from + length) * kDrawTile), y1);
+                carryOut(op, list.runs.data(), target, std::max(op.x, from * kDrawTileWidth), y0,
+                         std::min(right, (from + length) * kDrawTileWidth), y1);
                 bits &= length + first >= 64 ? 0 : ~std::uint64_t{0} << (first + length);
             }
         }
@@ -204,15 +204,15 @@ void record(DrawList& list, DrawOp op) {
     const std::uint64_t covered = mix(kWholeCover ^ s);
     const std::int32_t right = op.x + op.w;
     const std::int32_t bottom = op.y + op.h;
-    const std::int32_t c0 = op.x / kDrawTile;
-    const std::int32_t c1 = (right - 1) / kDrawTile + 1;
+    const std::int32_t c0 = op.x / kDrawTileWidth;
+    const std::int32_t c1 = (right - 1) / kDrawTileWidth + 1;
     // The columns an opaque op covers whole: from the first tile it starts on the edge of to
     // the last it reaches the end of (the target's edge ends a tile too).
-    const std::int32_t whole0 = op.x % kDrawTile == 0 ? c0 : c0 + 1;
-    const std::int32_t whole1 = right % kDrawTile == 0 || right == list.width ? c1 : c1 - 1;
-    for (std::int32_t r = op.y / kDrawTile; r <= (bottom - 1) / kDrawTile; ++r) {
-        const std::int32_t top = r * kDrawTile;
-        const bool allRows = op.y <= top && bottom >= std::min(top + kDrawTile, list.height);
+    const std::int32_t whole0 = op.x % kDrawTileWidth == 0 ? c0 : c0 + 1;
+    const std::int32_t whole1 = right % kDrawTileWidth == 0 || right == list.width ? c1 : c1 - 1;
+    for (std::int32_t r = op.y / kDrawTileHeight; r <= (bottom - 1) / kDrawTileHeight; ++r) {
+        const std::int32_t top = r * kDrawTileHeight;
+        const bool allRows = op.y <= top && bottom >= std::min(top + kDrawTileHeight, list.height);
         std::uint64_t* tile = list.coming.data() + static_cast<std::size_t>(r) * list.columns;
         // What was under a tile drawn over whole no longer matters. Otherwise one multiply by an
         // odd number keeps the order of the ops in the signature.
@@ -234,8 +234,8 @@ void record(DrawList& list, DrawOp op) {
 void resetDrawList(DrawList& list, std::int32_t width, std::int32_t height) {
     list.width = std::max(width, 0);
     list.height = std::max(height, 0);
-    list.columns = (list.width + kDrawTile - 1) / kDrawTile;
-    list.rows = (list.height + kDrawTile - 1) / kDrawTile;
+    list.columns = (list.width + kDrawTileWidth - 1) / kDrawTileWidth;
+    list.rows = (list.height + kDrawTileHeight - 1) / kDrawTileHeight;
     const auto tiles = static_cast<std::size_t>(list.columns) * list.rows;
     list.ops.clear();
     list.runs.clear();
@@ -346,15 +346,15 @@ const std::vector<PixelRect>& takeChangedBands(DrawList& list) {
             }
             return list.columns;
         };
-        const std::int32_t y = r * kDrawTile;
-        const std::int32_t h = std::min(kDrawTile, list.height - y);
+        const std::int32_t y = r * kDrawTileHeight;
+        const std::int32_t h = std::min(kDrawTileHeight, list.height - y);
         for (std::int32_t c = nextChanged(0), end = c; c < list.columns; c = nextChanged(end)) {
             end = c + 1;
             while (isChanged(end) || isChanged(end + 1)) {
                 ++end;
             }
-            const std::int32_t x = c * kDrawTile;
-            const std::int32_t w = std::min(end * kDrawTile, list.width) - x;
+            const std::int32_t x = c * kDrawTileWidth;
+            const std::int32_t w = std::min(end * kDrawTileWidth, list.width) - x;
             // A band of the same columns ending just above grows down instead.
             const auto above = std::find_if(list.open.begin(), list.open.end(), [&](std::size_t i) {
                 return list.bands[i].x == x && list.bands[i].w == w;

@@ -1,6 +1,6 @@
 #pragma once
 // What is drawn into the back buffer during a frame is written down first and carried out when
-// the frame is shown, and only on the 8 x 8 tiles whose drawing differs from what they hold.
+// the frame is shown, and only on the 16 x 4 tiles whose drawing differs from what they hold.
 // Each tile keeps a 64-bit signature of the drawing that made its pixels: the copies and fills
 // that touched it, in order, from the last one that covered it whole and opaque. A tile whose
 // signature comes out the same as the one it holds already shows those pixels. Most of a frame
@@ -38,7 +38,10 @@ struct DrawOp {
     DrawKind kind = DrawKind::Fill;
 };
 
-constexpr std::int32_t kDrawTile = 8;
+// A tile's row is one cache line of the back buffer and of the pictures (their rows start on a
+// line): a redrawn tile touches as few lines as its pixels need.
+constexpr std::int32_t kDrawTileWidth = 16;
+constexpr std::int32_t kDrawTileHeight = 4;
 
 struct DrawList {
     std::int32_t width = 0; // of the target

@@ -4,11 +4,30 @@
 
 #include "media/texts.hpp"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <new>
 #include <vector>
 
 namespace game {
+
+// Pixels start on a cache line, and so does every row of a picture whose width is a multiple of
+// 16: a tile's row of the back buffer or of the background then lies in one line, not across two.
+template <class T> struct CacheLineAllocator {
+    using value_type = T;
+    static constexpr std::align_val_t kAlignment{64};
+    CacheLineAllocator() = default;
+    template <class U> explicit CacheLineAllocator(const CacheLineAllocator<U>& /*other*/) {}
+    T* allocate(std::size_t n) {
+        return static_cast<T*>(::operator new(n * sizeof(T), kAlignment));
+    }
+    void deallocate(T* p, std::size_t /*n*/) { ::operator delete(p, kAlignment); }
+    template <class U> bool operator==(const CacheLineAllocator<U>& /*other*/) const {
+        return true;
+    }
+};
+using PixelVector = std::vector<std::uint32_t, CacheLineAllocator<std::uint32_t>>;
 
 // Where a picture differs from its colour key, as runs of pixels row by row: a keyed copy copies
 // these runs whole and never looks at a key pixel.
@@ -26,7 +45,7 @@ struct KeyRuns {
 struct Surface {
     std::int32_t width = 0;
     std::int32_t height = 0;
-    std::vector<std::uint32_t> pixels; // rows top to bottom, width pixels each
+    PixelVector pixels; // rows top to bottom, width pixels each
     // Each sprite's picture gets a number of its own as it loads, so that drawing from a
     // reloaded picture never counts as the same drawing as before.
     std::uint64_t serial = 0;

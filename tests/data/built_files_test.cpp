@@ -63,7 +63,7 @@ TEST_F(BuiltFiles, EveryPictureHasItsKeyAndFitsWhereTheGameDrawsIt) {
             << row.what << ", " << row.id << ": " << s.width << " x " << s.height;
     }
     for (const PictureEntry& entry : kPictures) {
-        const std::vector<std::uint32_t>& pixels = slot(entry.id).surface->pixels;
+        const PixelVector& pixels = slot(entry.id).surface->pixels;
         const Rgb key = finalColorKey(entry.id);
         EXPECT_EQ(slot(entry.id).colorKey,
                   static_cast<std::uint32_t>(key.r << 16 | key.g << 8 | key.b))
@@ -75,7 +75,7 @@ TEST_F(BuiltFiles, EveryPictureHasItsKeyAndFitsWhereTheGameDrawsIt) {
     }
     // The pink ball is keyed black and its shards yellow: magenta would stay visible on them.
     for (SpriteId id : {ballSprite(5), brokenSprite(5)}) {
-        const std::vector<std::uint32_t>& pixels = slot(id).surface->pixels;
+        const PixelVector& pixels = slot(id).surface->pixels;
         EXPECT_EQ(pixels[0], slot(id).colorKey) << id;
         EXPECT_EQ(std::count(pixels.begin(), pixels.end(), 0xFF00FFu), 0) << id;
     }

@@ -95,7 +95,7 @@ TEST_F(PictureCorpus, UncompressedBmpsOf16To32BitsAndJpegsLoadAndTheRestIsRefuse
             EXPECT_EQ(slot.surface != nullptr, ok) << file;
             if (ok && slot.surface != nullptr && loads.count(file) != 0) {
                 EXPECT_EQ(std::pair(slot.width, slot.height), loads.at(file)) << file;
-                loaded[file] = slot.surface->pixels;
+                loaded[file].assign(slot.surface->pixels.begin(), slot.surface->pixels.end());
             }
         }
     }

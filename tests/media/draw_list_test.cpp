@@ -8,13 +8,14 @@
 
 #include <algorithm>
 #include <random>
+#include <tuple>
 #include <vector>
 
 namespace game {
 namespace {
 
 constexpr int kW = 100; // the last column and the last row of tiles are cut
-constexpr int kH = 60;
+constexpr int kH = 62;
 constexpr std::uint32_t kKeys[] = {0x00FF00FF, 0x00123456};
 
 // Random pixels, a third of them one of the keys, with random bits above the colour.
@@ -48,7 +49,7 @@ const TextShape kTexts[] = {measured({{0, 0, 9}, {2, 3, 4}, {1, 7, 2}}),
                             measured({{0, 0, 9}, {2, 3, 4}, {2, 7, 2}})};
 
 // Carries the op out at once on the pixels, pixel by pixel, and records it.
-void draw(DrawList& list, std::vector<std::uint32_t>& to, const Op& o) {
+void draw(DrawList& list, PixelVector& to, const Op& o) {
     const auto paint = [&to](const Op& r) {
         for (int y = std::max(r.y, 0); y < std::min(r.y + r.h, kH); ++y) {
             for (int x = std::max(r.x, 0); x < std::min(r.x + r.w, kW); ++x) {
@@ -95,7 +96,7 @@ TEST(DrawList, PixelsComeOutAsIfDrawnAtOnceAndTheBandsCoverEveryChange) {
     Surface back = picture(serial++, rng);
     Surface sheet = picture(serial++, rng);
     Surface target = back;
-    std::vector<std::uint32_t> shown; // what the ops make, carried out at once
+    PixelVector shown; // what the ops make, carried out at once
     DrawList list;
     std::vector<Op> ops;
     const auto moving = [&](int n) {
@@ -169,6 +170,26 @@ TEST(DrawList, PixelsComeOutAsIfDrawnAtOnceAndTheBandsCoverEveryChange) {
             EXPECT_EQ(area, 0) << "frame " << frame;
         }
     }
+}
+
+// A row of more than 64 tiles keeps its bits in more than one word.
+TEST(DrawList, AChangeFarAlongAWideRowIsDrawnAndSent) {
+    constexpr int kWide = 1100; // 69 tiles across, the last one cut
+    Surface target{kWide, 4, PixelVector(kWide * 4), 1, {}};
+    DrawList list;
+    resetDrawList(list, kWide, 4);
+    recordFill(list, 0, 0, kWide, 4, 0);
+    settleDrawing(list, target);
+    takeChangedBands(list);
+
+    recordFill(list, 0, 0, kWide, 4, 0);
+    recordFill(list, 1090, 1, 1091, 2, 0xABCDEF);
+    settleDrawing(list, target);
+    EXPECT_EQ(target.row(1)[1090], 0xABCDEFu);
+    const std::vector<PixelRect> bands = takeChangedBands(list);
+    ASSERT_EQ(bands.size(), 1u);
+    EXPECT_EQ(std::tuple(bands[0].x, bands[0].y, bands[0].w, bands[0].h),
+              std::tuple(1088, 0, 12, 4));
 }
 
 } // namespace

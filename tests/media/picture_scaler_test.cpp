@@ -23,15 +23,15 @@ bool operator==(const PixelRect& a, const PixelRect& b) {
 }
 
 // Every picture pixel its own value, so a target pixel tells which one it shows.
-std::vector<std::uint32_t> numbered() {
-    std::vector<std::uint32_t> p(kW * kH);
+PixelVector numbered() {
+    PixelVector p(kW * kH);
     for (std::size_t i = 0; i < p.size(); ++i) {
         p[i] = static_cast<std::uint32_t>(i);
     }
     return p;
 }
 
-std::vector<std::uint32_t> scaled(const std::vector<std::uint32_t>& picture, int w, int h) {
+std::vector<std::uint32_t> scaled(const PixelVector& picture, int w, int h) {
     std::vector<std::uint32_t> target(static_cast<std::size_t>(w) * h, 0xFFFFFFFFu);
     const ScaleTables t = makeScaleTables(letterbox(w, h, kW, kH), kW, kH);
     scaleRegion(t, picture.data(), kW, 0, 0, kW, kH, target.data(), w * 4);
@@ -105,15 +105,15 @@ TEST(DrawList, TheChangedBandsScaledOntoTheLastFrameGiveTheNewOne) {
     recordCopy(list, picture, 0, 0, 0, 0, kW, kH);
     for (const auto& [x, y, color] :
          {std::tuple{37, 100, 0xABCDEFu}, std::tuple{600, 100, 0xABCDEFu},
-          std::tuple{53, 103, 0xABCDEFu}, std::tuple{639, 479, 0x123456u}}) {
+          std::tuple{69, 103, 0xABCDEFu}, std::tuple{639, 479, 0x123456u}}) {
         recordFill(list, x, y, x + 1, y + 1, color);
     }
     settleDrawing(list, target);
     const std::vector<PixelRect> bands = takeChangedBands(list);
     ASSERT_EQ(bands.size(), 3u);
-    EXPECT_TRUE(bands[0] == (PixelRect{32, 96, 24, 8}));
-    EXPECT_TRUE(bands[1] == (PixelRect{600, 96, 8, 8}));
-    EXPECT_TRUE(bands[2] == (PixelRect{632, 472, 8, 8}));
+    EXPECT_TRUE(bands[0] == (PixelRect{32, 100, 48, 4}));
+    EXPECT_TRUE(bands[1] == (PixelRect{592, 100, 16, 4}));
+    EXPECT_TRUE(bands[2] == (PixelRect{624, 476, 16, 4}));
 
     for (const auto& [w, h] : {std::pair{1440, 1080}, std::pair{1920, 1440}, std::pair{1280, 960},
                                std::pair{640, 480}}) {

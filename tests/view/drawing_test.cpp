@@ -37,7 +37,7 @@ protected:
         std::fill(display.backBuffer.pixels.begin(), display.backBuffer.pixels.end(), kBackground);
         resetDrawList(display.drawList, display.backBuffer.width, display.backBuffer.height);
     }
-    static const std::vector<std::uint32_t>& shown() {
+    static const PixelVector& shown() {
         settleBackBuffer();
         return display.backBuffer.pixels;
     }
@@ -132,7 +132,7 @@ TEST_F(Drawing, EachReliefStyleLaysItsColoursAtTheirOffsetsAndNoOtherStyleDraws)
     startDrawing(screenOutput());
     setDrawingMode(kDrawTransparent);
     for (TextStyle style = text_style::kWhite; style <= text_style::kShadow; ++style) {
-        std::vector<std::uint32_t> want(640 * 480, kBackground);
+        PixelVector want(640 * 480, kBackground);
         for (const Pass& p : passes) {
             const std::uint32_t colour = colours[style - 1][p.layer];
             for (const TextRun& run : shape.runs) {
@@ -182,7 +182,7 @@ TEST_P(SpriteCopy, ShowsExactlyThePicturePixelsInsideTheScreenAndTheClip) {
         clipSprite(50, clip.x, clip.y, clip.width, clip.height);
     }
     for (const bool keyed : {false, true}) {
-        std::vector<std::uint32_t> want(640 * 480, kBackground);
+        PixelVector want(640 * 480, kBackground);
         for (int y = 0; y < c.shownHeight; ++y) {
             for (int x = 0; x < c.shownWidth; ++x) {
                 want[static_cast<std::size_t>((c.firstY + y) * 640 + c.firstX + x)] =

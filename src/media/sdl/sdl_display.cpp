@@ -166,8 +166,8 @@ void relayoutCpu() {
     }
     win.tables = makeScaleTables(letterbox(win.surface->w, win.surface->h, win.width, win.height),
                                  win.width, win.height);
-    win.updates.reserve(
-        static_cast<std::size_t>((win.height / kDrawTile + 1) * (win.width / kDrawTile + 1)));
+    win.updates.reserve(static_cast<std::size_t>((win.height / kDrawTileHeight + 1) *
+                                                 (win.width / kDrawTileWidth + 1)));
 }
 
 void relayoutGpu() {
