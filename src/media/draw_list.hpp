@@ -38,10 +38,12 @@ struct DrawOp {
     DrawKind kind = DrawKind::Fill;
 };
 
-// A tile's row is one cache line of the back buffer and of the pictures (their rows start on a
-// line): a redrawn tile touches as few lines as its pixels need.
+// A tile's row is one cache line of the back buffer and of every 640-pixel picture, as their
+// pixels start on a line: a redrawn tile touches as few lines as its pixels need.
 constexpr std::int32_t kDrawTileWidth = 16;
 constexpr std::int32_t kDrawTileHeight = 4;
+static_assert(kDrawTileWidth * sizeof(std::uint32_t) ==
+              static_cast<std::size_t>(CacheLineAllocator<std::uint32_t>::kAlignment));
 
 struct DrawList {
     std::int32_t width = 0; // of the target
