@@ -52,12 +52,14 @@ if [ ! -x "$probe" ] || [ "$here/measure/first_picture.cpp" -nt "$probe" ]; then
 fi
 
 # A process's CPU time in nanoseconds, all its threads: the scheduler's exact count. The tick
-# count of /proc/PID/stat only samples who runs at each timer tick (250 a second on our machines), which at
-# a share of 2 % is about a hundred samples in 20 s, and a few tenths of a point of noise.
+# count of /proc/PID/stat only samples who runs at each timer tick (250 a second on our
+# machines), which at a share of 2 % is about a hundred samples in 20 s: a few tenths of a point
+# of noise.
 ticks=$(getconf CLK_TCK)
 cpu_ns() {
     local sum
-    sum=$(cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { if (NR > 0) printf "%.0f", s }')
+    sum=$(cat /proc/"$1"/task/*/schedstat 2>/dev/null |
+        awk '{ s += $1 } END { if (NR > 0) printf "%.0f", s }')
     if [ -n "$sum" ]; then
         echo "$sum"
     else # a kernel without scheduler statistics

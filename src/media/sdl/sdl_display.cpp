@@ -7,8 +7,6 @@
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 
-#include <poll.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -34,7 +32,6 @@ struct Window {
     bool windowManager = true; // false: a bare X server, where nobody answers for full screen
     PixelRect pointerArea;     // the picture in window coordinates
     Display* x11 = nullptr;    // the window's X connection, when SDL runs on X11
-    bool sentSincePump = true; // a picture went to the X server since the last pump
     int quietPasses = 0;       // eventsMayWait's answers of false in a row
     // CPU path
     SDL_Surface* surface = nullptr; // the window's own, owned by SDL
@@ -464,7 +461,6 @@ void present(const std::uint32_t* pixels, int width, int height,
         presentGpu(pixels, changed);
     }
     win.redrawAll = false;
-    win.sentSincePump = true;
 }
 
 void closeWindow() {
@@ -518,14 +514,10 @@ bool eventsMayWait() {
     // SDL also keeps time-driven things of its own in the pump (a focus change settles after a
     // moment): it runs at least every tenth time.
     constexpr int kMostQuietPasses = 9;
-    if (win.x11 == nullptr || win.sentSincePump || win.quietPasses >= kMostQuietPasses ||
-        XEventsQueued(win.x11, QueuedAlready) > 0) {
-        win.sentSincePump = false;
-        win.quietPasses = 0;
-        return true;
-    }
-    pollfd connection{ConnectionNumber(win.x11), POLLIN, 0};
-    if (poll(&connection, 1, 0) != 0) {
+    // Events may wait in Xlib's queue, in XCB's (read in while SDL waited for the server's answer
+    // to a picture) or on the connection: one look, without blocking, covers all three.
+    if (win.x11 == nullptr || win.quietPasses >= kMostQuietPasses ||
+        XEventsQueued(win.x11, QueuedAfterReading) > 0) {
         win.quietPasses = 0;
         return true;
     }

@@ -35,9 +35,8 @@ bool fullScreen();
 void pointerToPicture(int windowX, int windowY, std::int32_t& x, std::int32_t& y);
 
 // Whether the window system may have something for SDL's event pump: false only when the
-// window's X connection has nothing queued or waiting, no picture was sent since the last
-// call (the wait for the server's answer can take events in unseen) and the last pump is
-// recent. Other video drivers always say true.
+// window's X connection has nothing queued (in Xlib or in XCB) or waiting to be read, and the
+// last pump is recent. Other video drivers always say true.
 bool eventsMayWait();
 
 // Window events that concern the display (size, exposure, render target lost).
